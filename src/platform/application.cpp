@@ -1,0 +1,58 @@
+// The application object and the default exception handler.
+#include "platform/application.h"
+
+#include "platform/errors.h"
+
+#include <QCoreApplication>
+
+TApplication::TApplication() : modal_(std::make_unique<QtModalSeam>()) {}
+
+TApplication &Application()
+{
+    static TApplication app;
+    return app;
+}
+
+std::unique_ptr<ModalSeam> TApplication::SetModal(std::unique_ptr<ModalSeam> seam)
+{
+    std::swap(seam, modal_);
+    return seam;
+}
+
+int TApplication::MessageBox(const QString &text, const QString &caption, int buttons)
+{
+    return modal_->messageBox(text, caption, buttons);
+}
+
+void TApplication::ShowException(const std::exception &error)
+{
+    QString text;
+    if (auto *own = dynamic_cast<const VelmoraError *>(&error))
+        text = own->message();
+    else
+        text = QString::fromLocal8Bit(error.what());
+    if (!text.isEmpty() && !text.endsWith(u'.') && !text.endsWith(u'。'))
+        text += u'.';
+    modal_->messageBox(text, Title, MB_OK);
+}
+
+void TApplication::HelpJump(const QString &topic)
+{
+    modal_->showHelp(HelpFile, topic);
+}
+
+QString ApplicationDirectory()
+{
+    QString dir = QCoreApplication::applicationDirPath();
+    return dir.endsWith(u'/') ? dir : dir + u'/';
+}
+
+bool GuardedApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        Application().ShowException(error);
+        return true;
+    }
+}

@@ -1,0 +1,244 @@
+// The picture holder, the graphic class registry, bitmaps and icons.
+#include "platform/picture.h"
+
+#include "platform/errors.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <map>
+#include <vector>
+
+namespace {
+
+struct FileFormat
+{
+    QString extension;
+    QString description;
+    QString className;
+};
+
+struct Registry
+{
+    std::map<QString, GraphicFactory> byClassName;
+    std::vector<FileFormat> formats;
+};
+
+Registry &registry()
+{
+    static Registry r;
+    return r;
+}
+
+QImage decodeImage(const QByteArray &bytes, const char *format)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    // A damaged header must not make us allocate gigabytes.
+    reader.setAllocationLimit(512);
+    return reader.read();
+}
+
+} // namespace
+
+void RegisterGraphicClass(const QString &className, GraphicFactory factory, const QStringList &extensions,
+                          const QString &description)
+{
+    Registry &r = registry();
+    r.byClassName[className] = std::move(factory);
+    for (const QString &ext : extensions) {
+        const QString lower = ext.toLower();
+        bool known = false;
+        for (FileFormat &f : r.formats)
+            if (f.extension == lower) {
+                f = {lower, description, className};
+                known = true;
+            }
+        if (!known)
+            r.formats.push_back({lower, description, className});
+    }
+}
+
+std::unique_ptr<TGraphic> CreateGraphicByClassName(const QString &className)
+{
+    const Registry &r = registry();
+    auto it = r.byClassName.find(className);
+    return it == r.byClassName.end() ? nullptr : it->second();
+}
+
+std::unique_ptr<TGraphic> CreateGraphicForExtension(const QString &extension)
+{
+    const QString lower = extension.toLower();
+    for (const FileFormat &f : registry().formats)
+        if (f.extension == lower)
+            return CreateGraphicByClassName(f.className);
+    return nullptr;
+}
+
+QString GraphicFileFilter()
+{
+    QStringList all, entries;
+    for (const FileFormat &f : registry().formats) {
+        all << QStringLiteral("*.") + f.extension;
+        entries << QStringLiteral("%1 (*.%2)|*.%2").arg(f.description, f.extension);
+    }
+    const QString joined = all.join(u';');
+    return QStringLiteral("すべて (%1)|%1|").arg(joined) + entries.join(u'|');
+}
+
+void RegisterStandardGraphics()
+{
+    RegisterGraphicClass(
+        QStringLiteral("TBitmap"), [] { return std::make_unique<TBitmap>(); }, {QStringLiteral("bmp")},
+        QStringLiteral("ビットマップ"));
+    RegisterGraphicClass(
+        QStringLiteral("TIcon"), [] { return std::make_unique<TIcon>(); }, {QStringLiteral("ico")},
+        QStringLiteral("アイコン"));
+}
+
+// ---- TPicture
+
+void TPicture::changed()
+{
+    if (OnChange)
+        OnChange();
+}
+
+void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic)
+{
+    graphic_ = std::move(graphic);
+    changed();
+}
+
+void TPicture::LoadFromFile(const QString &path)
+{
+    const QString extension = QFileInfo(path).suffix();
+    std::unique_ptr<TGraphic> graphic = CreateGraphicForExtension(extension);
+    if (!graphic)
+        throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    graphic->LoadFromBytes(file.readAll());
+    SetGraphic(std::move(graphic));
+}
+
+void TPicture::Assign(const TPicture &other)
+{
+    SetGraphic(other.graphic_ ? other.graphic_->Clone() : nullptr);
+}
+
+void TPicture::ReadData(const QByteArray &data)
+{
+    if (data.isEmpty())
+        throw EReadError(QStringLiteral("Invalid picture data"));
+    const int nameLength = static_cast<unsigned char>(data[0]);
+    if (1 + nameLength > data.size())
+        throw EReadError(QStringLiteral("Invalid picture data"));
+    const QString className = QString::fromLatin1(data.constData() + 1, nameLength);
+    std::unique_ptr<TGraphic> graphic = CreateGraphicByClassName(className);
+    if (!graphic)
+        throw EReadError(QStringLiteral("Unknown picture class %1").arg(className));
+    graphic->ReadData(data.mid(1 + nameLength));
+    SetGraphic(std::move(graphic));
+}
+
+QByteArray TPicture::WriteData() const
+{
+    QByteArray out;
+    if (!graphic_)
+        return out;
+    const QByteArray name = graphic_->ClassName().toLatin1();
+    out.append(char(name.size()));
+    out.append(name);
+    out.append(graphic_->WriteData());
+    return out;
+}
+
+// ---- TBitmap
+
+void TBitmap::SetSize(int width, int height)
+{
+    if (width == Width() && height == Height())
+        return;
+    QImage resized(qMax(width, 0), qMax(height, 0), QImage::Format_RGB32);
+    resized.fill(Qt::white);
+    if (!image_.isNull()) {
+        QPainter p(&resized);
+        p.drawImage(0, 0, image_);
+    }
+    SetImage(resized);
+}
+
+void TBitmap::Draw(QPainter &painter, const QRect &target) const
+{
+    if (!image_.isNull())
+        painter.drawImage(target, image_);
+}
+
+void TBitmap::LoadFromBytes(const QByteArray &fileBytes)
+{
+    QImage image = decodeImage(fileBytes, "bmp");
+    if (image.isNull())
+        throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
+    image_ = image;
+    bytes_ = fileBytes;
+}
+
+void TBitmap::ReadData(const QByteArray &data)
+{
+    if (data.size() < 4)
+        throw EReadError(QStringLiteral("Bitmap image is not valid"));
+    const qint32 length = ReadInt32(data.constData());
+    if (length < 0 || length > data.size() - 4)
+        throw EReadError(QStringLiteral("Bitmap image is not valid"));
+    if (length == 0) {
+        image_ = QImage();
+        bytes_.clear();
+        return;
+    }
+    LoadFromBytes(data.mid(4, length));
+}
+
+QByteArray TBitmap::WriteData() const
+{
+    QByteArray out;
+    AppendInt32(out, qint32(bytes_.size()));
+    out.append(bytes_);
+    return out;
+}
+
+void TBitmap::SetImage(const QImage &image)
+{
+    image_ = image.convertToFormat(QImage::Format_RGB888);
+    QBuffer buffer(&bytes_);
+    bytes_.clear();
+    buffer.open(QIODevice::WriteOnly);
+    image_.save(&buffer, "BMP");
+}
+
+// ---- TIcon
+
+void TIcon::SetSize(int, int)
+{
+    throw EInvalidGraphic(QStringLiteral("Cannot change the size of an icon"));
+}
+
+void TIcon::Draw(QPainter &painter, const QRect &target) const
+{
+    if (!image_.isNull())
+        painter.drawImage(target, image_);
+}
+
+void TIcon::LoadFromBytes(const QByteArray &fileBytes)
+{
+    QImage image = decodeImage(fileBytes, "ico");
+    if (image.isNull())
+        throw EInvalidGraphic(QStringLiteral("Icon image is not valid"));
+    image_ = image;
+    bytes_ = fileBytes;
+}

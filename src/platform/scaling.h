@@ -1,0 +1,18 @@
+// Control scaling: a parent's children moved, resized and their fonts scaled by M/D.
+#pragma once
+
+class QWidget;
+
+// A control that scales itself differently from plain bounds scaling (fonts, own geometry fields).
+class ScaleAware
+{
+public:
+    virtual ~ScaleAware() = default;
+    virtual void ChangeScale(int multiplier, int divisor) = 0;
+};
+
+// Scales the widget's size and every child's bounds (and, through ScaleAware, fonts) by M/D.
+void ScaleBy(QWidget *widget, int multiplier, int divisor);
+
+// Scales one control's bounds by M/D from its edges, so that neighbouring edges stay together.
+void ScaleBounds(QWidget *widget, int multiplier, int divisor);
