@@ -1,0 +1,4 @@
+// The program's entry: GUI start-up.
+#pragma once
+
+int VelmoraMain(int argc, char **argv);

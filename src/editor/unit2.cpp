@@ -1,0 +1,109 @@
+// TForm2: construction of the editor, change tracking and the paste command's state.
+#include "editor/unit2.h"
+
+#include "editor/cursors.h"
+#include "platform/application.h"
+#include "platform/strings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QToolButton>
+
+namespace {
+constexpr TColor kPaletteColors[16] = {0xFFFFFF, 0x000000, 0xC0C0C0, 0x808080, 0x0000FF, 0x000080,
+                                       0x00FFFF, 0x008080, 0x00FF00, 0x008000, 0xFFFF00, 0x808000,
+                                       0xFF0000, 0x800000, 0xFF00FF, 0x800080};
+} // namespace
+
+TForm2::TForm2(QWidget *parent) : TForm1(parent)
+{
+    LoadToolCursors();
+
+    ShowPanelColor(ForColor, clBlack);
+    PenColor = clBlack;
+    ShowPanelColor(BackColor, 0xC0C0C0);
+    BrushColor = 0xC0C0C0;
+
+    PictureDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    CatchPhraseDirectory = ApplicationDirectory() + QStringLiteral("CPhrase");
+    BackgroundDirectory = ApplicationDirectory() + QStringLiteral("bkimages");
+    Application().HelpFile = ApplicationDirectory() + LoadStr(Str::HelpFileName);
+
+    FontNameComboBox->addItems(QFontDatabase::families());
+    FontNameComboBox->setCurrentText(LoadStr(Str::DefaultFontName));
+    FontName = FontNameComboBox->currentText();
+    FontSizeComboBox->setCurrentText(QStringLiteral("12"));
+    FontSize = 12;
+    GapComboBox->setCurrentText(QStringLiteral("0"));
+    CharGap = 0;
+
+    createColorPalette();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::createColorPalette()
+{
+    for (int i = 0; i < 16; ++i) {
+        auto *swatch = new QLabel(ColorPanel);
+        swatch->setGeometry((i / 2) * 15 + ToolBox->width(), i % 2 == 0 ? 5 : 20, 15, 15);
+        swatch->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        swatch->setToolTip(LoadStr(Str::ColorButton));
+        swatch->setAutoFillBackground(true);
+        QPalette pal = swatch->palette();
+        pal.setColor(QPalette::Window, ToQColor(kPaletteColors[i]));
+        swatch->setPalette(pal);
+        ColorPalette[i] = swatch;
+    }
+}
+
+void TForm2::ShowPanelColor(QLabel *panel, TColor color)
+{
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, ToQColor(color));
+    pal.setColor(QPalette::WindowText, ToQColor(ContrastColor(color)));
+    panel->setPalette(pal);
+}
+
+void TForm2::NoteModified()
+{
+    Modified = true;
+    ++ModificationCount;
+    TestLabel1->setText(QString::number(ModificationCount));
+}
+
+void TForm2::UpdatePasteCommand()
+{
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    const bool offered = data && (data->hasText() || data->hasImage() ||
+                                  data->hasFormat(QStringLiteral("application/x-velmora-component")));
+    const bool enable = offered && DrawPanel != nullptr;
+    EditPaste->setEnabled(enable);
+    PasteButton->setEnabled(enable);
+}
+
+void TForm2::ResetTools()
+{
+    ShapeToolOn = false;
+    TextToolOn = false;
+    EditingLabel = false;
+    PictureToolOn = false;
+    CatchPhraseToolOn = false;
+    TestMemo->setFocus();
+    TextButton->setToolTip(LoadStr(Str::HintText));
+    SquareButton->setToolTip(LoadStr(Str::HintSquare));
+    RectButton->setToolTip(LoadStr(Str::HintRect));
+    CircleButton->setToolTip(LoadStr(Str::HintCircle));
+    EllipseButton->setToolTip(LoadStr(Str::HintEllipse));
+    LineButton->setToolTip(LoadStr(Str::HintLine));
+    imageButton->setToolTip(LoadStr(Str::HintImage));
+    CFButton->setToolTip(LoadStr(Str::HintCatchPhrase));
+    if (DrawPanel)
+        DrawPanel->setToolTip(QString());
+}
