@@ -1,0 +1,163 @@
+// Pictures: the class registry, stored data of bitmaps and icons, damaged data, scaling of controls.
+#include "platform/errors.h"
+#include "platform/picture.h"
+#include "platform/scaling.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QImage twoColourImage(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QPainter(&image).fillRect(w / 2, 0, w - w / 2, h, Qt::blue);
+    return image;
+}
+
+class Pictures : public ::testing::Test
+{
+protected:
+    void SetUp() override { RegisterStandardGraphics(); }
+};
+
+TEST_F(Pictures, RegistryFindsClassesByNameAndExtension)
+{
+    EXPECT_EQ(CreateGraphicByClassName(QStringLiteral("TBitmap"))->ClassName(), QStringLiteral("TBitmap"));
+    EXPECT_EQ(CreateGraphicForExtension(QStringLiteral("BMP"))->ClassName(), QStringLiteral("TBitmap"));
+    EXPECT_EQ(CreateGraphicForExtension(QStringLiteral("ico"))->ClassName(), QStringLiteral("TIcon"));
+    EXPECT_EQ(CreateGraphicForExtension(QStringLiteral("txt")), nullptr);
+    EXPECT_EQ(CreateGraphicByClassName(QStringLiteral("TNoSuchGraphic")), nullptr);
+    EXPECT_TRUE(GraphicFileFilter().contains(QStringLiteral("*.bmp")));
+}
+
+TEST_F(Pictures, BitmapDataIsLengthThenTheUnchangedFile)
+{
+    const QByteArray bmp = encoded(twoColourImage(6, 4), "BMP");
+    TPicture picture;
+    int changes = 0;
+    picture.OnChange = [&] { ++changes; };
+    QByteArray data;
+    data.append(char(7)).append("TBitmap");
+    AppendInt32(data, qint32(bmp.size()));
+    data.append(bmp);
+    picture.ReadData(data);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(picture.Width(), 6);
+    EXPECT_EQ(picture.Height(), 4);
+    EXPECT_EQ(picture.WriteData(), data);
+    EXPECT_EQ(picture.Graphic()->ToImage().pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(picture.Graphic()->ToImage().pixelColor(5, 3), QColor(Qt::blue));
+}
+
+TEST_F(Pictures, IconDataIsTheWholeIcoFile)
+{
+    const QByteArray ico = encoded(twoColourImage(16, 16), "ICO");
+    ASSERT_FALSE(ico.isEmpty());
+    QByteArray data;
+    data.append(char(5)).append("TIcon").append(ico);
+    TPicture picture;
+    picture.ReadData(data);
+    EXPECT_EQ(picture.Width(), 16);
+    EXPECT_EQ(picture.WriteData(), data);
+    EXPECT_THROW(picture.Graphic()->SetSize(8, 8), VelmoraError);
+}
+
+TEST_F(Pictures, DamagedDataIsRefusedAndLeavesThePictureAsItWas)
+{
+    const QByteArray bmp = encoded(twoColourImage(6, 4), "BMP");
+    TPicture picture;
+    QByteArray good;
+    good.append(char(7)).append("TBitmap");
+    AppendInt32(good, qint32(bmp.size()));
+    good.append(bmp);
+    picture.ReadData(good);
+
+    QByteArray lengthTooBig = good;
+    lengthTooBig[11] = char(0x7F); // length now claims far more than there is
+    QByteArray nameTooLong;
+    nameTooLong.append(char(200)).append("TBitmap");
+    QByteArray unknownClass;
+    unknownClass.append(char(4)).append("TFoo");
+    QByteArray garbage;
+    garbage.append(char(7)).append("TBitmap");
+    AppendInt32(garbage, 10);
+    garbage.append("0123456789");
+    for (const QByteArray &bad : {QByteArray(), lengthTooBig, nameTooLong, unknownClass, garbage}) {
+        EXPECT_THROW(picture.ReadData(bad), VelmoraError);
+        EXPECT_EQ(picture.Width(), 6);
+    }
+}
+
+TEST_F(Pictures, LoadFromFileChoosesTheClassByExtension)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Photo.BMP"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(encoded(twoColourImage(10, 5), "BMP"));
+    file.close();
+    TPicture picture;
+    picture.LoadFromFile(path);
+    EXPECT_EQ(picture.Graphic()->ClassName(), QStringLiteral("TBitmap"));
+    EXPECT_EQ(picture.Width(), 10);
+    EXPECT_THROW(picture.LoadFromFile(dir.filePath(QStringLiteral("x.xyz"))), EInvalidGraphic);
+    EXPECT_THROW(picture.LoadFromFile(dir.filePath(QStringLiteral("missing.bmp"))), EFileError);
+    EXPECT_EQ(picture.Width(), 10);
+}
+
+TEST_F(Pictures, BitmapFromImageIsStoredAsBmp)
+{
+    TBitmap bitmap;
+    bitmap.SetImage(twoColourImage(3, 2));
+    EXPECT_TRUE(bitmap.FileBytes().startsWith("BM"));
+    TBitmap copy;
+    copy.ReadData(bitmap.WriteData());
+    EXPECT_EQ(copy.ToImage().pixelColor(2, 1), QColor(Qt::blue));
+}
+
+TEST(Scaling, ChildrenScaleFromTheirEdges)
+{
+    QWidget parent;
+    parent.resize(200, 100);
+    auto *a = new QWidget(&parent);
+    a->setGeometry(10, 10, 15, 15);
+    auto *b = new QWidget(&parent);
+    b->setGeometry(25, 10, 15, 15); // abuts a
+    ScaleBy(&parent, 3, 2);
+    EXPECT_EQ(parent.size(), QSize(300, 150));
+    EXPECT_EQ(a->geometry(), QRect(15, 15, 23, 23));
+    EXPECT_EQ(b->x(), a->x() + a->width()); // still abutting after rounding
+}
+
+TEST(Scaling, ScaleAwareControlsScaleThemselves)
+{
+    struct Aware : QWidget, ScaleAware
+    {
+        using QWidget::QWidget;
+        int m = 0, d = 0;
+        void ChangeScale(int mm, int dd) override { m = mm, d = dd; }
+    };
+    QWidget parent;
+    auto *child = new Aware(&parent);
+    child->setGeometry(1, 2, 3, 4);
+    ScaleBy(&parent, 600, 96);
+    EXPECT_EQ(child->m, 600);
+    EXPECT_EQ(child->d, 96);
+    EXPECT_EQ(child->geometry(), QRect(1, 2, 3, 4));
+}
+
+} // namespace
