@@ -63,6 +63,11 @@ StreamValue StreamValue::make(ValueType type, Payload payload)
     return v;
 }
 
+StreamValue StreamValue::Null()
+{
+    return make(ValueType::Null, std::monostate{});
+}
+
 StreamValue StreamValue::Nil()
 {
     return make(ValueType::Nil, std::monostate{});
@@ -109,6 +114,11 @@ StreamValue StreamValue::Int64(std::int64_t value)
 StreamValue StreamValue::Extended(const Extended80 &value)
 {
     return make(ValueType::Extended, value);
+}
+
+StreamValue StreamValue::Real(double value)
+{
+    return Extended(Extended80::FromDouble(value));
 }
 
 StreamValue StreamValue::SingleBits(std::uint32_t bits)

@@ -52,7 +52,7 @@ public:
 
     ValueType type() const { return type_; }
 
-    static StreamValue Null() { return {}; }
+    static StreamValue Null();
     static StreamValue Nil();
     static StreamValue Bool(bool value);
     // The smallest of int8, int16 and int32 that holds the value; int64 beyond.
@@ -62,7 +62,7 @@ public:
     static StreamValue Int32(std::int32_t value);
     static StreamValue Int64(std::int64_t value);
     static StreamValue Extended(const Extended80 &value);
-    static StreamValue Real(double value) { return Extended(Extended80::FromDouble(value)); }
+    static StreamValue Real(double value); // an extended real
     static StreamValue SingleBits(std::uint32_t bits);
     static StreamValue Single(float value);
     // The amount times 10000.
