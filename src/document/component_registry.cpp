@@ -1,0 +1,55 @@
+// The component class registry.
+#include "document/component_registry.h"
+
+#include "document/stream_reader.h"
+#include "platform/cp932.h"
+#include "platform/errors.h"
+
+#include <map>
+
+namespace {
+
+std::map<QString, ComponentFactory> &registry()
+{
+    static std::map<QString, ComponentFactory> factories;
+    return factories;
+}
+
+} // namespace
+
+void RegisterComponentClass(const QString &className, ComponentFactory factory)
+{
+    registry()[className] = std::move(factory);
+}
+
+bool IsComponentClassRegistered(const QString &className)
+{
+    return registry().count(className) != 0;
+}
+
+QStringList RegisteredComponentClasses()
+{
+    QStringList names;
+    for (const auto &entry : registry())
+        names.append(entry.first);
+    return names;
+}
+
+std::unique_ptr<Streamable> CreateComponent(const QString &className, QObject *owner)
+{
+    const auto found = registry().find(className);
+    if (found == registry().end() || !found->second)
+        throw EReadError(QStringLiteral("Class %1 not found").arg(className));
+    std::unique_ptr<Streamable> component = found->second(owner);
+    if (!component)
+        throw EReadError(QStringLiteral("Class %1 could not be created").arg(className));
+    return component;
+}
+
+std::unique_ptr<Streamable> ReadComponentCreating(QByteArrayView bytes, QObject *owner)
+{
+    const ObjectRecord record = ParseComponentStream(bytes);
+    std::unique_ptr<Streamable> component = CreateComponent(Cp932Decode(record.className), owner);
+    ApplyComponentRecord(record, *component);
+    return component;
+}
