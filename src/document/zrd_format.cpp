@@ -1,0 +1,185 @@
+// Parsing and writing the .zrd container: header, tags, fixed payloads; component streams are measured
+// by parsing them, since their length is stored nowhere.
+#include "document/zrd_format.h"
+
+#include "document/stream_reader.h"
+#include "platform/bytes.h"
+#include "platform/errors.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr qsizetype kHeaderSize = 16;
+constexpr qsizetype kLayoutSize = 100;
+constexpr qsizetype kLegacyLayoutSize = 28;
+
+// Size of the fixed payload of a tag, 0 for a component stream, -1 for an invalid tag.
+qsizetype fixedPayloadSize(std::int32_t tag)
+{
+    switch (tag) {
+    case ZrdTag::Shape:
+    case ZrdTag::LabelOld:
+    case ZrdTag::Picture:
+    case ZrdTag::ColorDialog:
+    case ZrdTag::Background:
+    case ZrdTag::Grid:
+    case ZrdTag::Label:
+        return 0;
+    case ZrdTag::LegacyLayout:
+        return kLegacyLayoutSize;
+    case ZrdTag::LegacyOverhang:
+    case ZrdTag::Tonbo:
+        return 1;
+    case ZrdTag::Overhang:
+    case ZrdTag::Obsolete:
+    case ZrdTag::MeasureUnit:
+        return 4;
+    case ZrdTag::Version:
+        return 8;
+    case ZrdTag::Layout:
+        return kLayoutSize;
+    default:
+        return -1;
+    }
+}
+
+[[noreturn]] void readPastEnd()
+{
+    throw EReadError(QStringLiteral("Stream read error"));
+}
+
+} // namespace
+
+QByteArray ZrdInt32(std::int32_t value)
+{
+    QByteArray out;
+    AppendInt32(out, value);
+    return out;
+}
+
+std::int32_t ZrdReadInt32(const QByteArray &payload, qsizetype offset)
+{
+    if (offset < 0 || offset + 4 > payload.size())
+        readPastEnd();
+    return ReadInt32(payload.constData() + offset);
+}
+
+float ZrdReadFloat(const QByteArray &payload, qsizetype offset)
+{
+    const std::int32_t bits = ZrdReadInt32(payload, offset);
+    float value;
+    std::memcpy(&value, &bits, 4);
+    return value;
+}
+
+void AppendFloat(QByteArray &out, float value)
+{
+    std::int32_t bits;
+    std::memcpy(&bits, &value, 4);
+    AppendInt32(out, bits);
+}
+
+ZrdParse ParseZrd(const QByteArray &file, ZrdDocument &document)
+{
+    if (file.size() < kHeaderSize + 4)
+        return ZrdParse::BadFile;
+    ZrdDocument parsed;
+    parsed.header.WorkSheetWidthMM = ZrdReadFloat(file, 0);
+    parsed.header.WorkSheetHeightMM = ZrdReadFloat(file, 4);
+    parsed.header.WorkSheetWidthPx = ZrdReadInt32(file, 8);
+    parsed.header.WorkSheetHeightPx = ZrdReadInt32(file, 12);
+    qsizetype pos = kHeaderSize;
+    while (pos < file.size()) {
+        const std::int32_t tag = ZrdReadInt32(file, pos);
+        pos += 4;
+        qsizetype size = fixedPayloadSize(tag);
+        if (size < 0)
+            return ZrdParse::BadFile;
+        if (size == 0) {
+            ObjectRecord stream;
+            size = ParseComponentStreamAt(file, pos, stream);
+        } else if (pos + size > file.size())
+            readPastEnd();
+        parsed.records.push_back({tag, file.mid(pos, size)});
+        pos += size;
+    }
+    document = std::move(parsed);
+    return ZrdParse::Ok;
+}
+
+QByteArray SerializeZrd(const ZrdDocument &document)
+{
+    QByteArray out;
+    AppendFloat(out, document.header.WorkSheetWidthMM);
+    AppendFloat(out, document.header.WorkSheetHeightMM);
+    AppendInt32(out, document.header.WorkSheetWidthPx);
+    AppendInt32(out, document.header.WorkSheetHeightPx);
+    for (const ZrdRecord &record : document.records) {
+        AppendInt32(out, record.tag);
+        out.append(record.payload);
+    }
+    return out;
+}
+
+ZrdLayout ParseZrdLayout(const QByteArray &payload)
+{
+    if (payload.size() < kLayoutSize)
+        readPastEnd();
+    ZrdLayout layout;
+    layout.PresetName = payload.left(64);
+    layout.PresetSource = ZrdReadInt32(payload, 64);
+    layout.PaperWidth = ZrdReadFloat(payload, 68);
+    layout.PaperHeight = ZrdReadFloat(payload, 72);
+    layout.Retu = ZrdReadInt32(payload, 76);
+    layout.Dann = ZrdReadInt32(payload, 80);
+    layout.LeftMargin = ZrdReadFloat(payload, 84);
+    layout.TopMargin = ZrdReadFloat(payload, 88);
+    layout.InsideMarginX = ZrdReadFloat(payload, 92);
+    layout.InsideMarginY = ZrdReadFloat(payload, 96);
+    return layout;
+}
+
+QByteArray SerializeZrdLayout(const ZrdLayout &layout)
+{
+    QByteArray out = layout.PresetName.left(64);
+    out.append(QByteArray(64 - out.size(), '\0'));
+    AppendInt32(out, layout.PresetSource);
+    AppendFloat(out, layout.PaperWidth);
+    AppendFloat(out, layout.PaperHeight);
+    AppendInt32(out, layout.Retu);
+    AppendInt32(out, layout.Dann);
+    AppendFloat(out, layout.LeftMargin);
+    AppendFloat(out, layout.TopMargin);
+    AppendFloat(out, layout.InsideMarginX);
+    AppendFloat(out, layout.InsideMarginY);
+    return out;
+}
+
+ZrdLegacyLayout ParseZrdLegacyLayout(const QByteArray &payload)
+{
+    if (payload.size() < kLegacyLayoutSize)
+        readPastEnd();
+    ZrdLegacyLayout layout;
+    layout.PresetIndex = ZrdReadInt32(payload, 0);
+    layout.Retu = ZrdReadInt32(payload, 4);
+    layout.Dann = ZrdReadInt32(payload, 8);
+    layout.LeftMargin = ZrdReadFloat(payload, 12);
+    layout.TopMargin = ZrdReadFloat(payload, 16);
+    layout.InsideMarginX = ZrdReadFloat(payload, 20);
+    layout.InsideMarginY = ZrdReadFloat(payload, 24);
+    return layout;
+}
+
+QByteArray SerializeZrdLegacyLayout(const ZrdLegacyLayout &layout)
+{
+    QByteArray out;
+    AppendInt32(out, layout.PresetIndex);
+    AppendInt32(out, layout.Retu);
+    AppendInt32(out, layout.Dann);
+    AppendFloat(out, layout.LeftMargin);
+    AppendFloat(out, layout.TopMargin);
+    AppendFloat(out, layout.InsideMarginX);
+    AppendFloat(out, layout.InsideMarginY);
+    return out;
+}

@@ -1,0 +1,82 @@
+// The .zrd card document: a 16-byte header and tagged records, parsed and serialized without widgets.
+#pragma once
+
+#include <QByteArray>
+#include <cstdint>
+#include <vector>
+
+// Record tags.
+namespace ZrdTag {
+constexpr std::int32_t Shape = 2;
+constexpr std::int32_t LabelOld = 3;
+constexpr std::int32_t Picture = 4;
+constexpr std::int32_t ColorDialog = 5;
+constexpr std::int32_t Background = 7;
+constexpr std::int32_t Grid = 8;
+constexpr std::int32_t LegacyLayout = 9;
+constexpr std::int32_t LegacyOverhang = 10;
+constexpr std::int32_t Tonbo = 11;
+constexpr std::int32_t Overhang = 12;
+constexpr std::int32_t Obsolete = 13;
+constexpr std::int32_t Version = 14;
+constexpr std::int32_t Layout = 15;
+constexpr std::int32_t MeasureUnit = 16;
+constexpr std::int32_t Label = 17;
+} // namespace ZrdTag
+
+struct ZrdHeader
+{
+    float WorkSheetWidthMM = 91.0f;
+    float WorkSheetHeightMM = 55.0f;
+    std::int32_t WorkSheetWidthPx = 455;
+    std::int32_t WorkSheetHeightPx = 275;
+};
+
+// One record: its tag and its payload bytes exactly as they stand in the file.
+struct ZrdRecord
+{
+    std::int32_t tag = 0;
+    QByteArray payload;
+};
+
+struct ZrdDocument
+{
+    ZrdHeader header;
+    std::vector<ZrdRecord> records;
+};
+
+// The 100-byte sheet layout record.
+struct ZrdLayout
+{
+    QByteArray PresetName = QByteArray(64, '\0'); // the whole zero-terminated field, kept byte for byte
+    std::int32_t PresetSource = 0;
+    float PaperWidth = 0, PaperHeight = 0;
+    std::int32_t Retu = 2, Dann = 5;
+    float LeftMargin = 14, TopMargin = 11, InsideMarginX = 0, InsideMarginY = 0;
+};
+
+// The 28-byte layout record of older documents.
+struct ZrdLegacyLayout
+{
+    std::int32_t PresetIndex = 0, Retu = 2, Dann = 5;
+    float LeftMargin = 14, TopMargin = 11, InsideMarginX = 0, InsideMarginY = 0;
+};
+
+enum class ZrdParse { Ok, BadFile };
+
+// Splits a file into header and records. A file shorter than the header and one tag, or a record with a
+// tag the format does not have, is a bad file. A record that runs past the end of the file, or whose
+// component stream cannot be read, throws EReadError.
+ZrdParse ParseZrd(const QByteArray &file, ZrdDocument &document);
+QByteArray SerializeZrd(const ZrdDocument &document);
+
+ZrdLayout ParseZrdLayout(const QByteArray &payload);
+QByteArray SerializeZrdLayout(const ZrdLayout &layout);
+ZrdLegacyLayout ParseZrdLegacyLayout(const QByteArray &payload);
+QByteArray SerializeZrdLegacyLayout(const ZrdLegacyLayout &layout);
+
+// Little-endian numbers of the records.
+QByteArray ZrdInt32(std::int32_t value);
+std::int32_t ZrdReadInt32(const QByteArray &payload, qsizetype offset = 0);
+float ZrdReadFloat(const QByteArray &payload, qsizetype offset);
+void AppendFloat(QByteArray &out, float value);
