@@ -7,11 +7,9 @@
 #include <QPainter>
 #include <algorithm>
 
-TGridShape::TGridShape(QWidget *parent) : TGraphicControl(parent)
+TGridShape::TGridShape(QWidget *parent) : TGraphicControl(parent), TPenBrushOwner([this] { StyleChanged(); })
 {
     resize(65, 65);
-    pen_.OnChange = [this] { StyleChanged(); };
-    brush_.OnChange = [this] { StyleChanged(); };
 }
 
 void TGridShape::SetGridWidth(int value)

@@ -2,21 +2,13 @@
 #pragma once
 
 #include "controls/graphiccontrol.h"
-#include "platform/graphics.h"
+#include "controls/penbrush.h"
 
-class TGridShape : public TGraphicControl
+class TGridShape : public TGraphicControl, public TPenBrushOwner
 {
 public:
+    // Pen: the lines; brush: selected while painting, never filled with.
     explicit TGridShape(QWidget *parent = nullptr);
-
-    // The owned pen (the lines) and brush (selected, never filled); changing them repaints (their
-    // OnChange belongs to the grid).
-    TPen &Pen() { return pen_; }
-    const TPen &Pen() const { return pen_; }
-    TBrush &Brush() { return brush_; }
-    const TBrush &Brush() const { return brush_; }
-    void SetPen(const TPen &value) { pen_.Assign(value); }
-    void SetBrush(const TBrush &value) { brush_.Assign(value); }
 
     // The pitch as stored (any value a document carries) ...
     int GridWidth() const { return gridWidth_; }
@@ -24,13 +16,12 @@ public:
     // ... and as drawn and snapped to: a pitch below 1 counts as 1.
     int EffectiveGridWidth() const { return gridWidth_ < 1 ? 1 : gridWidth_; }
 
+    // Called by pen and brush changes: repaints.
     void StyleChanged() { update(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    TPen pen_;
-    TBrush brush_;
     int gridWidth_ = 0;
 };

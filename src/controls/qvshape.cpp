@@ -5,11 +5,7 @@
 
 #include <QPainter>
 
-TQVShape::TQVShape(QWidget *parent) : TGraphicControl(parent)
-{
-    pen_.OnChange = [this] { StyleChanged(); };
-    brush_.OnChange = [this] { StyleChanged(); };
-}
+TQVShape::TQVShape(QWidget *parent) : TGraphicControl(parent), TPenBrushOwner([this] { StyleChanged(); }) {}
 
 void TQVShape::SetShape(TQVShapeType value)
 {

@@ -2,26 +2,19 @@
 #pragma once
 
 #include "controls/graphiccontrol.h"
+#include "controls/penbrush.h"
 #include "controls/shapegeometry.h"
-#include "platform/graphics.h"
 
 // Left, Top, Width and Height are the figure's box; the control's bounds are that box widened by the pen
 // (ShapeBounds), so a thick outline is never clipped and the figure stays put when the pen changes.
 // Moving the bounds directly (SetBounds, scaling) leaves the box fields as they were.
-class TQVShape : public TGraphicControl
+class TQVShape : public TGraphicControl, public TPenBrushOwner
 {
 public:
     explicit TQVShape(QWidget *parent = nullptr);
 
     TQVShapeType Shape() const { return shape_; }
     void SetShape(TQVShapeType value);
-    // The owned pen and brush; changing them calls StyleChanged (their OnChange belongs to the shape).
-    TPen &Pen() { return pen_; }
-    const TPen &Pen() const { return pen_; }
-    TBrush &Brush() { return brush_; }
-    const TBrush &Brush() const { return brush_; }
-    void SetPen(const TPen &value) { pen_.Assign(value); }
-    void SetBrush(const TBrush &value) { brush_.Assign(value); }
 
     int Left() const override { return left_; }
     int Top() const override { return top_; }
@@ -32,7 +25,8 @@ public:
     void SetWidth(int value) override;
     void SetHeight(int value) override;
 
-    // Puts the bounds back around the figure for the current pen, then repaints.
+    // Called by pen and brush changes: puts the bounds back around the figure for the current pen,
+    // then repaints.
     void StyleChanged();
 
 protected:
@@ -42,8 +36,6 @@ private:
     void placeBounds();
 
     TQVShapeType shape_ = qvstRectangle;
-    TPen pen_;
-    TBrush brush_;
     int left_ = 0;
     int top_ = 0;
     int width_ = 0;

@@ -19,6 +19,17 @@ bool isBackground(const QImage &image, int x, int y)
     return PixelAt(image, x, y) == kBackground;
 }
 
+using Points = std::initializer_list<std::pair<int, int>>;
+
+// The points drawn black by the pen and the points left as the background.
+void expectPixels(const QImage &image, Points inked, Points untouched)
+{
+    for (auto [x, y] : inked)
+        EXPECT_TRUE(isBlack(image, x, y)) << "inked " << x << "," << y;
+    for (auto [x, y] : untouched)
+        EXPECT_TRUE(isBackground(image, x, y)) << "untouched " << x << "," << y;
+}
+
 // A shape at the parent's origin with its figure box W x H.
 void place(TQVShape &shape, TQVShapeType type, int w, int h, int penWidth = 1)
 {
@@ -125,10 +136,7 @@ TEST(QVShapePixels, RectangleOutlinesPixelsXToXPlusW)
     place(shape, qvstRectangle, 80, 40);
     const QImage img = RenderWidget(shape, kBackground);
     ASSERT_EQ(img.size(), QSize(82, 42));
-    for (auto [x, y] : {std::pair{0, 0}, {80, 0}, {0, 40}, {80, 40}, {40, 0}, {0, 20}})
-        EXPECT_TRUE(isBlack(img, x, y)) << x << "," << y;
-    EXPECT_TRUE(isBackground(img, 81, 20));
-    EXPECT_TRUE(isBackground(img, 40, 41));
+    expectPixels(img, {{0, 0}, {80, 0}, {0, 40}, {80, 40}, {40, 0}, {0, 20}}, {{81, 20}, {40, 41}});
     EXPECT_EQ(PixelAt(img, 1, 1), QColor(Qt::red));
     EXPECT_EQ(PixelAt(img, 79, 39), QColor(Qt::red));
 }
@@ -150,19 +158,13 @@ TEST(QVShapePixels, SquareSitsCentredInTheBox)
     shape.Brush().SetStyle(bsClear);
     place(shape, qvstSquare, 80, 40);
     const QImage img = RenderWidget(shape, kBackground);
-    EXPECT_TRUE(isBlack(img, 20, 0));
-    EXPECT_TRUE(isBlack(img, 60, 40));
-    EXPECT_TRUE(isBackground(img, 19, 0));
-    EXPECT_TRUE(isBackground(img, 61, 0));
-    EXPECT_TRUE(isBackground(img, 40, 20)); // bsClear leaves the inside as it was
+    // bsClear leaves the inside as it was.
+    expectPixels(img, {{20, 0}, {60, 40}}, {{19, 0}, {61, 0}, {40, 20}});
 
     shape.Pen().SetWidth(3); // the figure moves by h = 1 inside the widened control
     const QImage thick = RenderWidget(shape, kBackground);
     EXPECT_EQ(DarkInRow(thick, 20, 0, 84), 6);
-    EXPECT_TRUE(isBlack(thick, 20, 20));
-    EXPECT_TRUE(isBlack(thick, 22, 20));
-    EXPECT_TRUE(isBackground(thick, 19, 20));
-    EXPECT_TRUE(isBackground(thick, 23, 20));
+    expectPixels(thick, {{20, 20}, {22, 20}}, {{19, 20}, {23, 20}});
 }
 
 TEST(QVShapePixels, EllipseAndCircleStayInsideTheirBoxes)
@@ -171,21 +173,12 @@ TEST(QVShapePixels, EllipseAndCircleStayInsideTheirBoxes)
     shape.Brush().SetColor(clRed);
     place(shape, qvstEllipse, 80, 40);
     QImage img = RenderWidget(shape, kBackground);
-    EXPECT_TRUE(isBlack(img, 0, 20));
-    EXPECT_TRUE(isBlack(img, 80, 20));
-    EXPECT_TRUE(isBlack(img, 40, 0));
-    EXPECT_TRUE(isBlack(img, 40, 40));
-    EXPECT_TRUE(isBackground(img, 0, 0));
-    EXPECT_TRUE(isBackground(img, 80, 40));
+    expectPixels(img, {{0, 20}, {80, 20}, {40, 0}, {40, 40}}, {{0, 0}, {80, 40}});
     EXPECT_EQ(PixelAt(img, 40, 20), QColor(Qt::red));
 
     shape.SetShape(qvstCircle);
     img = RenderWidget(shape, kBackground);
-    EXPECT_TRUE(isBlack(img, 20, 20));
-    EXPECT_TRUE(isBlack(img, 60, 20));
-    EXPECT_TRUE(isBackground(img, 19, 20));
-    EXPECT_TRUE(isBackground(img, 61, 20));
-    EXPECT_TRUE(isBackground(img, 5, 20));
+    expectPixels(img, {{20, 20}, {60, 20}}, {{19, 20}, {61, 20}, {5, 20}});
 }
 
 TEST(QVShapePixels, RoundedRectangleCutsItsCorners)
@@ -193,11 +186,8 @@ TEST(QVShapePixels, RoundedRectangleCutsItsCorners)
     TQVShape shape;
     place(shape, qvstRoundRect, 80, 40);
     const QImage img = RenderWidget(shape, kBackground);
-    EXPECT_TRUE(isBackground(img, 0, 0));
-    EXPECT_TRUE(isBackground(img, 80, 40));
-    EXPECT_TRUE(isBlack(img, 0, 20));
-    EXPECT_TRUE(isBlack(img, 40, 0));
-    EXPECT_TRUE(isBlack(img, 10, 0)); // past the 10 x 10 corner ellipse
+    // (10, 0) lies just past the 10 x 10 corner ellipse.
+    expectPixels(img, {{0, 20}, {40, 0}, {10, 0}}, {{0, 0}, {80, 40}});
 }
 
 TEST(QVShapePixels, LinesRunAlongTheDiagonalsWithoutTheirEndPoint)
@@ -205,18 +195,11 @@ TEST(QVShapePixels, LinesRunAlongTheDiagonalsWithoutTheirEndPoint)
     TQVShape shape;
     place(shape, qvstLinea, 40, 20);
     QImage img = RenderWidget(shape, kBackground);
-    EXPECT_TRUE(isBlack(img, 0, 0));
-    EXPECT_TRUE(isBlack(img, 20, 10));
-    EXPECT_TRUE(isBlack(img, 38, 19));
-    EXPECT_TRUE(isBackground(img, 40, 20));
-    EXPECT_TRUE(isBackground(img, 0, 20));
+    expectPixels(img, {{0, 0}, {20, 10}, {38, 19}}, {{40, 20}, {0, 20}});
 
     shape.SetShape(qvstLineb);
     img = RenderWidget(shape, kBackground);
-    EXPECT_TRUE(isBlack(img, 0, 20));
-    EXPECT_TRUE(isBlack(img, 20, 10));
-    EXPECT_TRUE(isBackground(img, 40, 0));
-    EXPECT_TRUE(isBackground(img, 0, 0));
+    expectPixels(img, {{0, 20}, {20, 10}}, {{40, 0}, {0, 0}});
 }
 
 TEST(QVShapePixels, DegenerateFiguresDrawALineOrAPoint)
@@ -224,8 +207,7 @@ TEST(QVShapePixels, DegenerateFiguresDrawALineOrAPoint)
     TQVShape shape;
     shape.StyleChanged(); // nothing was set yet: place the bounds around the empty figure
     QImage img = RenderWidget(shape, kBackground);
-    EXPECT_TRUE(isBlack(img, 0, 0));
-    EXPECT_TRUE(isBackground(img, 1, 1));
+    expectPixels(img, {{0, 0}}, {{1, 1}});
 
     place(shape, qvstEllipse, 10, 0);
     img = RenderWidget(shape, kBackground);
