@@ -1,0 +1,24 @@
+// TLabelEx: the card's text label, drawing its caption with extra pixels after every character.
+#pragma once
+
+#include "controls/customlabel.h"
+
+class TLabelEx : public TCustomLabel
+{
+public:
+    // A new label shows "&" as itself (ShowAccelChar false).
+    explicit TLabelEx(QWidget *parent = nullptr);
+
+    // Extra pixels after every character, in drawing and measuring alike. Setting it repaints; it
+    // does not re-fit an auto-sized label.
+    int Gap() const { return gap_; }
+    void SetGap(int value);
+
+protected:
+    // Measures or draws with the gap as letter spacing; then takes the gap after the last character
+    // off the right edge and adds a fifth of the font size in points to the bottom.
+    void DoDrawText(QPainter *painter, TRect &rect, unsigned format) override;
+
+private:
+    int gap_ = 0;
+};

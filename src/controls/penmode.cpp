@@ -1,0 +1,55 @@
+// Pen modes as Qt raster operations.
+#include "controls/penmode.h"
+
+#include <QPaintEngine>
+
+namespace {
+
+QPainter::CompositionMode compositionFor(TPenMode mode)
+{
+    switch (mode) {
+    case pmBlack:
+        return QPainter::RasterOp_ClearDestination;
+    case pmWhite:
+        return QPainter::RasterOp_SetDestination;
+    case pmNot:
+        return QPainter::RasterOp_NotDestination;
+    case pmNotCopy:
+        return QPainter::RasterOp_NotSource;
+    case pmMergePenNot:
+        return QPainter::RasterOp_SourceOrNotDestination;
+    case pmMaskPenNot:
+        return QPainter::RasterOp_SourceAndNotDestination;
+    case pmMergeNotPen:
+        return QPainter::RasterOp_NotSourceOrDestination;
+    case pmMaskNotPen:
+        return QPainter::RasterOp_NotSourceAndDestination;
+    case pmMerge:
+        return QPainter::RasterOp_SourceOrDestination;
+    case pmNotMerge:
+        return QPainter::RasterOp_NotSourceAndNotDestination;
+    case pmMask:
+        return QPainter::RasterOp_SourceAndDestination;
+    case pmNotMask:
+        return QPainter::RasterOp_NotSourceOrNotDestination;
+    case pmXor:
+        return QPainter::RasterOp_SourceXorDestination;
+    case pmNotXor:
+        return QPainter::RasterOp_NotSourceXorDestination;
+    default:
+        return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+} // namespace
+
+bool SelectPenMode(QPainter &painter, TPenMode mode)
+{
+    if (mode == pmNop)
+        return false;
+    const QPainter::CompositionMode composition = compositionFor(mode);
+    if (composition == QPainter::CompositionMode_SourceOver ||
+        painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+        painter.setCompositionMode(composition);
+    return true;
+}
