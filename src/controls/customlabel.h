@@ -5,11 +5,9 @@
 #include "controls/drawtext.h"
 #include "controls/graphiccontrol.h"
 #include "platform/graphics.h"
+#include "platform/idents.h"
 
 class QPainter;
-
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 class TCustomLabel : public TGraphicControl
 {

@@ -4,15 +4,8 @@
 #include <QBitmap>
 #include <QPainter>
 #include <QPixmap>
-#include <map>
 
 namespace {
-
-std::map<int, QCursor> &cursorSlots()
-{
-    static std::map<int, QCursor> table;
-    return table;
-}
 
 QCursor makeCursor(int slot)
 {
@@ -50,11 +43,5 @@ QCursor makeCursor(int slot)
 void LoadToolCursors()
 {
     for (int slot : {ShapeCursorSlot, ImageCursorSlot, TextCursorSlot})
-        cursorSlots()[slot] = makeCursor(slot);
-}
-
-QCursor ScreenCursor(int slot)
-{
-    auto it = cursorSlots().find(slot);
-    return it == cursorSlots().end() ? QCursor(Qt::ArrowCursor) : it->second;
+        SetScreenCursor(slot, makeCursor(slot));
 }
