@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -131,6 +132,59 @@ TEST(EditorForm, PopupItemsStartHidden)
           form.ImageReduction, form.Order, form.BGImageSetting, form.BGImageClear, form.GridSetting})
         EXPECT_FALSE(a->isVisible()) << a->text().toStdString();
     EXPECT_EQ(form.Order->text(), QStringLiteral("順序"));
+}
+
+} // namespace
+
+#include "controls/colordialog.h"
+#include "controls/gridshape.h"
+#include "controls/image.h"
+#include "controls/qvshape.h"
+
+namespace {
+
+TEST(Worksheet, NewWorksheetHoldsBackgroundThenGrid)
+{
+    TForm2 form;
+    form.RebuildWorkSheet(455, 275);
+    ASSERT_NE(form.DrawPanel, nullptr);
+    EXPECT_EQ(form.DrawPanel->geometry(), QRect(10, 10, 455, 275));
+    EXPECT_EQ(form.DrawPanel->objectName(), QStringLiteral("DrawPanel"));
+    const QObjectList children = form.DrawPanel->children();
+    ASSERT_EQ(children.size(), 2);
+    EXPECT_EQ(children[0], form.BackgroundPicture);
+    EXPECT_EQ(children[1], form.GridOverlay);
+    EXPECT_EQ(form.BackgroundPicture->geometry(), QRect(0, 0, 455, 275));
+    EXPECT_FALSE(form.BackgroundPicture->Enabled());
+    EXPECT_TRUE(form.BackgroundPicture->Stretch());
+    EXPECT_FALSE(form.BackgroundPicture->AutoSize());
+    EXPECT_EQ(form.GridOverlay->GridWidth(), 10);
+    EXPECT_EQ(form.GridOverlay->Pen().Color(), 0xC0C0C0);
+    EXPECT_EQ(form.GridOverlay->Brush().Style(), bsClear);
+    EXPECT_FALSE(form.GridOverlay->Enabled());
+    EXPECT_TRUE(form.ObjectList.isEmpty());
+    ASSERT_NE(form.ColorDialog, nullptr);
+    EXPECT_TRUE(form.ColorDialog->CustomColors.isEmpty());
+}
+
+TEST(Worksheet, RebuildDiscardsEveryObjectAndTakesTheNewSize)
+{
+    TForm2 form;
+    form.RebuildWorkSheet(455, 275);
+    QPointer<QWidget> oldPanel = form.DrawPanel;
+    auto *shape = new TQVShape(form.DrawPanel);
+    QPointer<QWidget> shapeGuard = shape;
+    form.ObjectList.append(shape);
+    form.CurrentShape = shape;
+    form.ColorDialog->CustomColors << QStringLiteral("ColorA=FFFFFF");
+    form.RebuildWorkSheet(300, 200);
+    EXPECT_TRUE(oldPanel.isNull());
+    EXPECT_TRUE(shapeGuard.isNull());
+    EXPECT_EQ(form.CurrentShape, nullptr);
+    EXPECT_TRUE(form.ObjectList.isEmpty());
+    EXPECT_EQ(form.DrawPanel->size(), QSize(300, 200));
+    EXPECT_EQ(form.GridOverlay->size(), QSize(300, 200));
+    EXPECT_TRUE(form.ColorDialog->CustomColors.isEmpty());
 }
 
 } // namespace
