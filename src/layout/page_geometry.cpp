@@ -43,8 +43,11 @@ std::vector<Span> visibleSpans(int count, float card, float gap, float margin, i
         const double a = (-double(size) - margin - 0.5) / step;
         const double b = (double(extent) - margin + 0.5) / step;
         const double low = std::floor(std::min(a, b)) - 1, high = std::ceil(std::max(a, b)) + 1;
-        first = int(std::max(0.0, low));
-        last = int(std::min(double(count - 1), high));
+        const double from = std::max(0.0, low), to = std::min(double(count - 1), high);
+        if (!(from <= to)) // all of them lie off the panel
+            return spans;
+        first = int(from);
+        last = int(to);
     } else {
         last = 0; // every card stands in the same place
     }
