@@ -1,0 +1,31 @@
+// Sheet geometry of the page setup dialog: derived margins and the diagram's panel and card rectangles.
+#pragma once
+
+#include <QRect>
+#include <vector>
+
+// The margin left after `count` cards of `card` with `gap` between them, starting `lead` from the
+// edge: paper - (count x card + lead + (count - 1) x gap). Negative when the cards run past the edge.
+float TrailingMargin(float paper, int count, float card, float lead, float gap);
+
+// The diagram is drawn at one pixel per millimetre; its panel is never larger than this.
+constexpr int MaxDiagramExtent = 10000;
+// At most this many columns and rows of cards are drawn; more could never be told apart.
+constexpr int MaxDiagramCells = 1000;
+
+// The panel: trunc(paper) pixels each way, placed in the room right of the controls (`controlsRight`)
+// and vertically at half of (scroll box height - top of the Cancel button). A panel wider than that
+// room starts just right of the controls instead of covering them.
+QRect DiagramPanelRect(float paperWidth, float paperHeight, int controlsRight, int scrollWidth,
+                       int scrollHeight, int cancelTop);
+
+struct DiagramLayout
+{
+    float cardWidth = 0, cardHeight = 0;
+    int retu = 0, dann = 0;
+    float leftMargin = 0, topMargin = 0, insideMarginX = 0, insideMarginY = 0;
+};
+
+// One rectangle per card that can be seen on a panel of `panel` size: width trunc(card + 0.5), left
+// trunc((card + gap) x column + margin + 0.5), likewise down. Cards wholly off the panel are left out.
+std::vector<QRect> DiagramCells(const DiagramLayout &layout, QSize panel);

@@ -1,0 +1,135 @@
+// The page setup dialog: preset or free layout, paper, card size, columns and rows, margins, the unit,
+// crop marks and overhang, with a diagram of the sheet.
+#pragma once
+
+#include "layout/page_setup_data.h"
+#include "layout/presets.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QSlider;
+class TLayoutDiagram;
+class TNumberMemo;
+
+class TPageSetDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    // Loads the preset store at once; the controls are filled when the dialog is first activated.
+    explicit TPageSetDlg(const PageSetupData &data, PresetFiles files = DefaultPresetFiles(),
+                         QWidget *parent = nullptr);
+    ~TPageSetDlg() override;
+
+    // The values to take back after OK (the position is the caller's to read).
+    PageSetupData Result() const;
+
+    // Controls.
+    QScrollArea *ScrollBox1;
+    QComboBox *YousiCB;
+    QComboBox *PaperSizeCB;
+    QGroupBox *TanniGB;
+    QRadioButton *TanniMmRB;
+    QRadioButton *TanniInchRB;
+    QRadioButton *TanniPixRB;
+    QGroupBox *SizeGB;
+    TNumberMemo *WidthMemo;
+    TNumberMemo *HeightMemo;
+    QGroupBox *LayoutGB;
+    TNumberMemo *RetuMemo;
+    TNumberMemo *DannMemo;
+    TNumberMemo *TopMarginMemo;
+    TNumberMemo *BottomMarginMemo;
+    TNumberMemo *LMarginMemo;
+    TNumberMemo *RMarginMemo;
+    TNumberMemo *InsideMarginXMemo;
+    TNumberMemo *InsideMarginYMemo;
+    TLayoutDiagram *LayoutPanel;
+    QCheckBox *TonboCB;
+    QGroupBox *OverhangGB;
+    QSlider *TrackBar;
+    QPushButton *NewBtn;
+    QPushButton *DeleteBtn;
+    QPushButton *OKBtn;
+    QPushButton *CancelBtn;
+    QPushButton *LayoutBtn;
+
+    // Working values; lengths in millimetres, with their worksheet-pixel and inch forms.
+    float WorkSheetWidthMM = 0, WorkSheetHeightMM = 0;
+    int WorkSheetWidthPx = 0, WorkSheetHeightPx = 0;
+    float WorkSheetWidthInch = 0, WorkSheetHeightInch = 0;
+    float PaperWidth = 0, PaperHeight = 0;
+    int Retu = 0, Dann = 0;
+    float LeftMargin = 0, TopMargin = 0, InsideMarginX = 0, InsideMarginY = 0;
+    int LeftMarginPx = 0, TopMarginPx = 0, InsideMarginXPx = 0, InsideMarginYPx = 0;
+    float LeftMarginInch = 0, TopMarginInch = 0, InsideMarginXInch = 0, InsideMarginYInch = 0;
+    float RightMargin = 0, BottomMargin = 0;
+    int RightMarginPx = 0, BottomMarginPx = 0;
+    float RightMarginInch = 0, BottomMarginInch = 0;
+    struct
+    {
+        float WidthMM = 0, HeightMM = 0;
+        int WidthPx = 0, HeightPx = 0;
+    } FreeWorkSheetSize; // the card size the free setting restores
+    PresetNameField PresetName{};
+    int PresetSource = FreeSetting;
+    int MeasureUnit = UnitMillimetres;
+    bool NewDocument = false;
+    bool LegacyLayoutLoaded = false;
+    TPresetStore Store;
+
+    // Handlers.
+    void FormActivate();
+    void YousiCBClick();
+    void YousiCBChange();
+    void PaperSizeCBClick();
+    void PaperSizeCBChange();
+    void TanniMmRBClick();
+    void TanniInchRBClick();
+    void TanniPixRBClick();
+    void DigitsMemoChange(TNumberMemo *memo);
+    void DecimalMemoChange(TNumberMemo *memo);
+    void WidthMemoExit();
+    void HeightMemoExit();
+    void NewBtnClick();
+    void DeleteBtnClick();
+    void OKBtnClick();
+    // Recalculates the derived margins and redraws the diagram.
+    void UpdateLayout();
+    // Selects A4 or Letter in PaperSizeCB when the paper is exactly that size.
+    void SelectPaperSize();
+
+protected:
+    // Closing with OK stays open, after message 1040, while the card has no size.
+    void done(int result) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    struct LengthField
+    {
+        TNumberMemo *memo;
+        float *mm;
+        int *px;
+        float *inch;
+    };
+    void buildControls();
+    void connectHandlers();
+    void fillPresetList();
+    void setEntryFieldsEnabled(bool enabled);
+    void cardSizeExit(TNumberMemo *memo, float &mm, int &px, float &inch, float &freeMm, int &freePx);
+    void showLengths();
+    void switchUnit(int unit);
+    void checkUnitButton();
+    // The six entered lengths, and the same with the two derived margins.
+    std::vector<LengthField> enteredLengths();
+    std::vector<LengthField> allLengths();
+    LayoutPreset documentPreset() const;
+
+    bool activated_ = false;
+};

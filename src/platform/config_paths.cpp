@@ -1,0 +1,63 @@
+// Where the program finds and rewrites its own files.
+#include "platform/config_paths.h"
+
+#include "platform/application.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+QString withSlash(QString dir)
+{
+    return dir.isEmpty() || dir.endsWith(u'/') ? dir : dir + u'/';
+}
+} // namespace
+
+DataLocations DefaultDataLocations()
+{
+    return {ApplicationDirectory(),
+            withSlash(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))};
+}
+
+QString WritableDataPath(const QString &fileName, const DataLocations &where)
+{
+    const QFileInfo dir(where.appDir);
+    if (where.configDir.isEmpty() || (dir.isDir() && dir.isWritable()))
+        return where.appDir + fileName;
+    return where.configDir + fileName;
+}
+
+QString ReadableDataPath(const QString &fileName, const DataLocations &where)
+{
+    const QString written = WritableDataPath(fileName, where);
+    if (QFileInfo::exists(written))
+        return written;
+    return where.appDir + fileName;
+}
+
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("Cannot create the folder %1").arg(folder));
+    QSaveFile file(path);
+    // Unbuffered, so that a short write (a full disk, a size limit) shows in write()'s count: a
+    // buffered QSaveFile can commit a cut-off file without noticing.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(QStringLiteral("Cannot create %1: %2").arg(path, file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return fail(QStringLiteral("Cannot write %1: %2").arg(path, why));
+    }
+    if (!file.commit())
+        return fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    return true;
+}
