@@ -2,6 +2,7 @@
 #include "platform/picture.h"
 
 #include "platform/errors.h"
+#include "platform/metafile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -98,6 +99,7 @@ void RegisterStandardGraphics()
     RegisterGraphicClass(
         QStringLiteral("TIcon"), [] { return std::make_unique<TIcon>(); }, {QStringLiteral("ico")},
         QStringLiteral("アイコン"));
+    RegisterMetafileGraphic();
 }
 
 // ---- TPicture
