@@ -1,9 +1,9 @@
 // Headers and record structure of enhanced metafiles (EMF) and placeable Windows metafiles (WMF).
 #include "platform/metafile_format.h"
 
-#include "platform/bytes.h"
 #include "platform/graphics.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -19,21 +19,29 @@ constexpr int PlaceableSize = 22;
 constexpr int WmfHeaderSize = 18;
 constexpr int HundredthMmPerInch = 2540;
 
-std::uint32_t u32(const QByteArray &b, qint64 at)
+// Little-endian fields of a file; a field past the end reads as 0, so sizes are checked once, up front.
+class Fields
 {
-    return static_cast<std::uint32_t>(ReadInt32(b.constData() + at));
-}
+public:
+    explicit Fields(const QByteArray &bytes)
+        : data_(reinterpret_cast<const unsigned char *>(bytes.constData())), size_(bytes.size())
+    {}
+    qint64 size() const { return size_; }
+    std::uint32_t u32(qint64 at) const
+    {
+        return at >= 0 && at + 4 <= size_ ? qFromLittleEndian<std::uint32_t>(data_ + at) : 0;
+    }
+    std::uint16_t u16(qint64 at) const
+    {
+        return at >= 0 && at + 2 <= size_ ? qFromLittleEndian<std::uint16_t>(data_ + at) : 0;
+    }
+    std::int32_t i32(qint64 at) const { return static_cast<std::int32_t>(u32(at)); }
+    std::int16_t i16(qint64 at) const { return static_cast<std::int16_t>(u16(at)); }
 
-std::uint16_t u16(const QByteArray &b, qint64 at)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(b.constData() + at);
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
-
-std::int16_t i16(const QByteArray &b, qint64 at)
-{
-    return static_cast<std::int16_t>(u16(b, at));
-}
+private:
+    const unsigned char *data_;
+    qint64 size_;
+};
 
 // MulDiv's rounding, kept inside 0..INT_MAX for sizes taken from untrusted headers.
 int scaledSize(qint64 value, qint64 numerator, qint64 denominator)
@@ -44,51 +52,50 @@ int scaledSize(qint64 value, qint64 numerator, qint64 denominator)
 }
 
 // right - left of a rectangle stored as four 32-bit values; 0 when empty or out of range.
-int extent(const QByteArray &b, qint64 from, qint64 to)
+int extent(const Fields &f, qint64 from, qint64 to)
 {
-    const qint64 size = qint64(ReadInt32(b.constData() + to)) - ReadInt32(b.constData() + from);
+    const qint64 size = qint64(f.i32(to)) - f.i32(from);
     return size > 0 && size <= INT_MAX ? int(size) : 0;
 }
 
-std::optional<MetafileHeader> parseEmf(const QByteArray &b)
+std::optional<MetafileHeader> parseEmf(const Fields &f)
 {
-    if (b.size() < EmfHeaderSize || u32(b, 0) != EmrHeader || u32(b, 40) != EmfSignature)
+    if (f.size() < EmfHeaderSize || f.u32(0) != EmrHeader || f.u32(40) != EmfSignature)
         return std::nullopt;
-    const std::uint32_t recordSize = u32(b, 4), fileSize = u32(b, 48);
-    if (recordSize < EmfHeaderSize || recordSize > std::uint32_t(b.size()) || fileSize < recordSize)
+    const std::uint32_t recordSize = f.u32(4), fileSize = f.u32(48);
+    if (recordSize < EmfHeaderSize || recordSize > f.size() || fileSize < recordSize)
         return std::nullopt;
     MetafileHeader h;
     h.enhanced = true;
     h.declaredSize = fileSize;
     // The frame (0.01 mm) is what the class library reports; some writers leave it empty, and then the
     // bounds in reference-device pixels are taken at the reference device's resolution.
-    h.width = extent(b, 24, 32);
-    h.height = extent(b, 28, 36);
+    h.width = extent(f, 24, 32);
+    h.height = extent(f, 28, 36);
     if (h.width == 0 || h.height == 0) {
-        const int devW = ReadInt32(b.constData() + 72), devH = ReadInt32(b.constData() + 76);
-        const int mmW = ReadInt32(b.constData() + 80), mmH = ReadInt32(b.constData() + 84);
+        const int devW = f.i32(72), devH = f.i32(76), mmW = f.i32(80), mmH = f.i32(84);
         const bool known = devW > 0 && devH > 0 && mmW > 0 && mmH > 0;
-        h.width = known ? scaledSize(extent(b, 8, 16), qint64(mmW) * 100, devW)
-                        : scaledSize(extent(b, 8, 16), HundredthMmPerInch, ScreenPixelsPerInch);
-        h.height = known ? scaledSize(extent(b, 12, 20), qint64(mmH) * 100, devH)
-                         : scaledSize(extent(b, 12, 20), HundredthMmPerInch, ScreenPixelsPerInch);
+        h.width = known ? scaledSize(extent(f, 8, 16), qint64(mmW) * 100, devW)
+                        : scaledSize(extent(f, 8, 16), HundredthMmPerInch, ScreenPixelsPerInch);
+        h.height = known ? scaledSize(extent(f, 12, 20), qint64(mmH) * 100, devH)
+                         : scaledSize(extent(f, 12, 20), HundredthMmPerInch, ScreenPixelsPerInch);
     }
     return h;
 }
 
-std::optional<MetafileHeader> parseWmf(const QByteArray &b)
+std::optional<MetafileHeader> parseWmf(const Fields &f)
 {
-    if (b.size() < PlaceableSize + WmfHeaderSize || u32(b, 0) != PlaceableKey)
+    if (f.size() < PlaceableSize + WmfHeaderSize || f.u32(0) != PlaceableKey)
         return std::nullopt;
-    const int inch = u16(b, 14);
-    const int type = u16(b, PlaceableSize), headerWords = u16(b, PlaceableSize + 2);
+    const int inch = f.u16(14);
+    const int type = f.u16(PlaceableSize), headerWords = f.u16(PlaceableSize + 2);
     if (inch == 0 || (type != 1 && type != 2) || headerWords != WmfHeaderSize / 2)
         return std::nullopt;
     MetafileHeader h;
     h.inch = inch;
-    h.width = std::abs(i16(b, 10) - i16(b, 6));
-    h.height = std::abs(i16(b, 12) - i16(b, 8));
-    h.declaredSize = PlaceableSize + qint64(u32(b, PlaceableSize + 6)) * 2;
+    h.width = std::abs(f.i16(10) - f.i16(6));
+    h.height = std::abs(f.i16(12) - f.i16(8));
+    h.declaredSize = PlaceableSize + qint64(f.u32(PlaceableSize + 6)) * 2;
     return h;
 }
 
@@ -96,17 +103,19 @@ std::optional<MetafileHeader> parseWmf(const QByteArray &b)
 
 std::optional<MetafileHeader> ParseMetafileHeader(const QByteArray &bytes)
 {
-    if (auto emf = parseEmf(bytes))
+    const Fields fields(bytes);
+    if (auto emf = parseEmf(fields))
         return emf;
-    return parseWmf(bytes);
+    return parseWmf(fields);
 }
 
 bool MetafileRecordsIntact(const QByteArray &bytes, const MetafileHeader &header)
 {
-    const qint64 limit = std::min<qint64>(header.declaredSize, bytes.size());
+    const Fields f(bytes);
+    const qint64 limit = std::min<qint64>(header.declaredSize, f.size());
     if (header.enhanced) {
         for (qint64 at = 0; at + 8 <= limit;) {
-            const std::uint32_t type = u32(bytes, at), size = u32(bytes, at + 4);
+            const std::uint32_t type = f.u32(at), size = f.u32(at + 4);
             if (size < 8 || size % 4 != 0 || at + size > limit)
                 return false;
             if (type == EmrEof)
@@ -116,10 +125,10 @@ bool MetafileRecordsIntact(const QByteArray &bytes, const MetafileHeader &header
         return false;
     }
     for (qint64 at = PlaceableSize + WmfHeaderSize; at + 6 <= limit;) {
-        const qint64 size = qint64(u32(bytes, at)) * 2;
+        const qint64 size = qint64(f.u32(at)) * 2;
         if (size < 6 || at + size > limit)
             return false;
-        if (u16(bytes, at + 4) == 0)
+        if (f.u16(at + 4) == 0)
             return true;
         at += size;
     }
