@@ -13,4 +13,4 @@ target_compile_options(velmora_jpeg PRIVATE -fsanitize=fuzzer-no-link,address,un
 add_executable(jpeg_fuzz_seeds ${CMAKE_CURRENT_LIST_DIR}/jpeg_fuzz_seeds.cpp
                                ${PROJECT_SOURCE_DIR}/tests/jpeg/jpeg_samples.cpp)
 target_include_directories(jpeg_fuzz_seeds PRIVATE ${PROJECT_SOURCE_DIR}/tests/jpeg)
-target_link_libraries(jpeg_fuzz_seeds PRIVATE velmora_jpeg)
+target_link_libraries(jpeg_fuzz_seeds PRIVATE JPEG::JPEG Qt6::Gui)
