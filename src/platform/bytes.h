@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <optional>
 
 inline void AppendInt32(QByteArray &out, std::int32_t value)
 {
@@ -18,4 +19,24 @@ inline std::int32_t ReadInt32(const char *p)
     const auto *u = reinterpret_cast<const unsigned char *>(p);
     return static_cast<std::int32_t>(std::uint32_t(u[0]) | std::uint32_t(u[1]) << 8 |
                                      std::uint32_t(u[2]) << 16 | std::uint32_t(u[3]) << 24);
+}
+
+// A block stored as a 4-byte length, then that many bytes (bitmap and JPEG picture data).
+inline QByteArray LengthPrefixed(const QByteArray &bytes)
+{
+    QByteArray out;
+    AppendInt32(out, static_cast<std::int32_t>(bytes.size()));
+    out.append(bytes);
+    return out;
+}
+
+// The block at the start of `data`; nothing when the length is missing, negative or runs past the data.
+inline std::optional<QByteArray> ReadLengthPrefixed(const QByteArray &data)
+{
+    if (data.size() < 4)
+        return std::nullopt;
+    const std::int32_t length = ReadInt32(data.constData());
+    if (length < 0 || length > data.size() - 4)
+        return std::nullopt;
+    return data.mid(4, length);
 }

@@ -2,6 +2,7 @@
 #include "platform/picture.h"
 
 #include "platform/errors.h"
+#include "platform/metafile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -98,6 +99,7 @@ void RegisterStandardGraphics()
     RegisterGraphicClass(
         QStringLiteral("TIcon"), [] { return std::make_unique<TIcon>(); }, {QStringLiteral("ico")},
         QStringLiteral("アイコン"));
+    RegisterMetafileGraphic();
 }
 
 // ---- TPicture
@@ -191,25 +193,20 @@ void TBitmap::LoadFromBytes(const QByteArray &fileBytes)
 
 void TBitmap::ReadData(const QByteArray &data)
 {
-    if (data.size() < 4)
+    const std::optional<QByteArray> bytes = ReadLengthPrefixed(data);
+    if (!bytes)
         throw EReadError(QStringLiteral("Bitmap image is not valid"));
-    const qint32 length = ReadInt32(data.constData());
-    if (length < 0 || length > data.size() - 4)
-        throw EReadError(QStringLiteral("Bitmap image is not valid"));
-    if (length == 0) {
+    if (bytes->isEmpty()) {
         image_ = QImage();
         bytes_.clear();
         return;
     }
-    LoadFromBytes(data.mid(4, length));
+    LoadFromBytes(*bytes);
 }
 
 QByteArray TBitmap::WriteData() const
 {
-    QByteArray out;
-    AppendInt32(out, qint32(bytes_.size()));
-    out.append(bytes_);
-    return out;
+    return LengthPrefixed(bytes_);
 }
 
 void TBitmap::SetImage(const QImage &image)

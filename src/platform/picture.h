@@ -50,7 +50,7 @@ std::unique_ptr<TGraphic> CreateGraphicForExtension(const QString &extension);
 // "description (*.a)|*.a|..." for every registered extension, the "all pictures" entry first.
 QString GraphicFileFilter();
 
-// Registers the graphic classes of this layer (TBitmap, TIcon). Safe to call more than once.
+// Registers the graphic classes of this layer (TBitmap, TIcon, TMetafile). Safe to call more than once.
 void RegisterStandardGraphics();
 
 // Holds at most one graphic and tells its owner when it changes.

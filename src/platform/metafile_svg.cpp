@@ -1,0 +1,85 @@
+// Metafiles converted to SVG documents: EMF by libemf2svg, placeable WMF by libwmf's SVG device.
+#include "platform/metafile_svg.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include <emf2svg.h>
+#include <libwmf/api.h>
+#include <libwmf/svg.h>
+
+QByteArray EmfToSvg(const QByteArray &emf)
+{
+    QByteArray input = emf; // the converter takes a writable buffer
+    char empty[] = "";
+    generatorOptions options{};
+    options.nameSpace = empty; // plain <svg> elements, no prefix
+    options.svgDelimiter = true;
+    // Files with EMF+ records carry plain EMF records for readers that skip them; those are drawn.
+    options.emfplus = false;
+    char *out = nullptr;
+    std::size_t length = 0;
+    const int ok = emf2svg(input.data(), std::size_t(input.size()), &out, &length, &options);
+    QByteArray svg;
+    if (ok && out)
+        svg = QByteArray(out, qsizetype(length));
+    std::free(out);
+    return svg;
+}
+
+namespace {
+
+// Owns one libwmf player.
+struct WmfPlayer
+{
+    wmfAPI *api = nullptr;
+    ~WmfPlayer()
+    {
+        if (api)
+            wmf_api_destroy(api);
+    }
+};
+
+} // namespace
+
+QByteArray WmfToSvg(const QByteArray &wmf, const MetafileHeader &header)
+{
+    if (header.width <= 0 || header.height <= 0 || header.inch <= 0)
+        return {};
+    QByteArray input = wmf; // the player takes a writable buffer
+    WmfPlayer player;
+    wmfAPI_Options options{};
+    options.function = wmf_svg_function;
+    const unsigned long flags =
+        WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    if (wmf_api_create(&player.api, flags, &options) != wmf_E_None)
+        return {};
+    if (wmf_mem_open(player.api, reinterpret_cast<unsigned char *>(input.data()), long(input.size())) !=
+        wmf_E_None)
+        return {};
+    wmfD_Rect box;
+    if (wmf_scan(player.api, 0, &box) != wmf_E_None)
+        return {};
+    // The scan gives the extent of what is drawn; the placeable header's box (in points from its
+    // origin) is what the picture covers, as when Windows plays it into a rectangle.
+    box.TL = {0, 0};
+    box.BR = {float(header.width * 72.0 / header.inch), float(header.height * 72.0 / header.inch)};
+    wmf_svg_t *device = WMF_SVG_GetData(player.api);
+    device->bbox = box;
+    device->width = unsigned(std::max(1, MetafilePixels(header.width, header)));
+    device->height = unsigned(std::max(1, MetafilePixels(header.height, header)));
+    device->flags |= WMF_SVG_INLINE_IMAGES;
+    device->out = wmf_stream_create(player.api, nullptr);
+    if (!device->out)
+        return {};
+    const wmf_error_t played = wmf_play(player.api, 0, &box);
+    char *out = nullptr;
+    unsigned long length = 0;
+    wmf_stream_destroy(player.api, device->out, &out, &length);
+    QByteArray svg;
+    if (played == wmf_E_None && out)
+        svg = QByteArray(out, qsizetype(length));
+    if (out)
+        wmf_free(player.api, out);
+    return svg;
+}
