@@ -8,12 +8,19 @@
 #include <QAction>
 #include <QEvent>
 #include <QToolButton>
+#include <QWindowStateChangeEvent>
 
 TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), arguments_(arguments)
 {
     CurrentFileName.clear();
     DefaultFileName.clear();
+    ReadWindowSettings();
     ProgramVersion = QByteArray("2.0j", 4) + QByteArray(4, '\0');
+    PageLayout = {};
+    WorkSheetWidthMM = 91.0f;
+    WorkSheetHeightMM = 55.0f;
+    WorkSheetWidthPx = 455;
+    WorkSheetHeightPx = 275;
     DefaultFileName = QStringLiteral("newfile.zrd");
     setWindowTitle(LoadStr(Str::AppTitle));
     setWindowIcon(ProgramIconImage());
@@ -26,6 +33,8 @@ TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), 
     connect(HelpButton, &QToolButton::clicked, this, &TForm3::Contents1Click);
     connect(About1, &QAction::triggered, this, &TForm3::About1Click);
     connect(FileExit, &QAction::triggered, this, &TForm3::FileExitClick);
+    connect(FilePrintSetup, &QAction::triggered, this, &TForm3::FilePrintSetupClick);
+    connect(PrintSetupButton, &QToolButton::clicked, this, &TForm3::FilePrintSetupClick);
 }
 
 QString TForm3::ProgramVersionText() const
@@ -47,10 +56,26 @@ void TForm3::changeEvent(QEvent *event)
     TForm2::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
+    if (event->type() == QEvent::WindowStateChange) {
+        const bool wasMaximized =
+            static_cast<QWindowStateChangeEvent *>(event)->oldState() & Qt::WindowMaximized;
+        if (isMaximized() && !wasMaximized) {
+            // Remember the normal geometry, so the next start restores to it and then maximizes.
+            WindowSettings.MainMaximized = 1;
+            WindowSettings.MainTop = normalGeometry_.top();
+            WindowSettings.MainLeft = normalGeometry_.left();
+            WindowSettings.MainHeight = normalGeometry_.height();
+            WindowSettings.MainWidth = normalGeometry_.width();
+        } else if (!isMaximized() && !isMinimized() && wasMaximized) {
+            WindowSettings.MainMaximized = 0;
+        }
+    }
 }
 
 void TForm3::FormActivate()
 {
+    if (WindowSettings.MainMaximized && !isMaximized())
+        showMaximized();
     UpdatePasteCommand();
     if (StartupPending)
         StartupPending = false;

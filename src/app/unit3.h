@@ -2,6 +2,8 @@
 #pragma once
 
 #include "editor/unit2.h"
+#include "layout/page_layout.h"
+#include "platform/window_settings.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,21 +25,35 @@ public:
     qint32 WorkSheetHeightPx = 275;
     bool LegacyLayoutLoaded = false;
     QByteArray LoadedFileVersion;
+    ::PageLayout PageLayout;
+    ::WindowSettings WindowSettings;
 
     // Enables the document buttons as DocumentOpen says, then the paste command.
     void UpdateDocumentCommands();
     // The version text without its padding, for display.
     QString ProgramVersionText() const;
 
+    // Runs each time the window becomes the active window.
+    void FormActivate();
     void Contents1Click();
     void About1Click();
     void FileExitClick();
+    void FilePrintSetupClick();
+
+    // Reads norve.con and places the window as it says.
+    void ReadWindowSettings();
+    // Writes norve.con; a maximized window keeps the geometry it had before it was maximized.
+    void WriteWindowSettings();
 
 protected:
     void changeEvent(QEvent *event) override;
-    // Runs each time the window becomes the active window.
-    virtual void FormActivate();
+    void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The window's place and size while it was last neither maximized nor minimized.
+    QRect normalGeometry_;
+    void rememberNormalGeometry();
     QStringList arguments_;
 };

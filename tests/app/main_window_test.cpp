@@ -2,6 +2,8 @@
 #include "app/about.h"
 #include "app/unit3.h"
 #include "common/scripted_modal.h"
+#include "controls/gridshape.h"
+#include "controls/image.h"
 #include "platform/application.h"
 
 #include <QAction>
@@ -81,6 +83,83 @@ TEST(MainWindow, AboutShowsProductAndVersion)
     EXPECT_EQ(product, QStringLiteral("ヴェルモラ"));
     EXPECT_EQ(version, QStringLiteral("Version 2.0j"));
     EXPECT_EQ(size, QSize(280, 168));
+}
+
+} // namespace
+
+#include "dialogs/number_memo.h"
+#include "layout/pageset.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace {
+
+TEST(MainWindow, PageSetupTakesBackWhatChangedAndRemembersThePosition)
+{
+    ScopedScriptedModal modal;
+    TForm3 form;
+    form.RebuildWorkSheet(form.WorkSheetWidthPx, form.WorkSheetHeightPx);
+    form.DocumentOpen = true;
+    form.UpdateDocumentCommands();
+    form.WindowSettings.PageSetupLeft = 120;
+    form.WindowSettings.PageSetupTop = 90;
+    QPoint shownAt;
+    modal->answerDialog([&](QDialog &d) {
+        auto &dlg = dynamic_cast<TPageSetDlg &>(d);
+        shownAt = dlg.pos();
+        dlg.show();
+        dlg.FormActivate();
+        dlg.TonboCB->setChecked(false);
+        dlg.WidthMemo->setText(QStringLiteral("80"));
+        dlg.WidthMemoExit();
+        dlg.move(130, 95);
+        dlg.OKBtn->click();
+        return dlg.result();
+    });
+    form.PrintSetupButton->click();
+    EXPECT_EQ(shownAt, QPoint(120, 90));
+    EXPECT_FALSE(form.PageLayout.Tonbo);
+    EXPECT_EQ(form.WorkSheetWidthPx, 400);
+    EXPECT_FLOAT_EQ(form.WorkSheetWidthMM, 80.0f);
+    EXPECT_EQ(form.DrawPanel->width(), 400);
+    EXPECT_EQ(form.GridOverlay->width(), 400);
+    EXPECT_EQ(form.BackgroundPicture->width(), 400);
+    EXPECT_TRUE(form.Modified);
+    EXPECT_EQ(form.WindowSettings.PageSetupLeft, 130);
+    EXPECT_EQ(form.WindowSettings.PageSetupTop, 95);
+}
+
+TEST(MainWindow, PageSetupCancelledOrUnchangedLeavesTheDocumentUnmodified)
+{
+    ScopedScriptedModal modal;
+    TForm3 form;
+    form.RebuildWorkSheet(form.WorkSheetWidthPx, form.WorkSheetHeightPx);
+    const PageLayout before = form.PageLayout;
+    modal->answerDialog([](QDialog &d) {
+        auto &dlg = dynamic_cast<TPageSetDlg &>(d);
+        dlg.FormActivate();
+        dlg.TonboCB->setChecked(false);
+        return int(QDialog::Rejected);
+    });
+    form.FilePrintSetup->trigger();
+    EXPECT_EQ(form.PageLayout, before);
+    EXPECT_FALSE(form.Modified);
+    // The first OK fills in what a fresh document does not have yet (its unit); a second OK that
+    // changes nothing leaves the document unmodified.
+    const auto pressOk = [](QDialog &d) {
+        auto &dlg = dynamic_cast<TPageSetDlg &>(d);
+        dlg.FormActivate();
+        dlg.OKBtn->click();
+        return dlg.result();
+    };
+    modal->answerDialog(pressOk);
+    form.FilePrintSetup->trigger();
+    form.Modified = false;
+    modal->answerDialog(pressOk);
+    form.FilePrintSetup->trigger();
+    EXPECT_EQ(form.WorkSheetWidthPx, 455);
+    EXPECT_FALSE(form.Modified);
 }
 
 } // namespace

@@ -1,0 +1,44 @@
+// TForm3: the page setup command: the dialog with the document's layout, and its results taken back.
+#include "app/unit3.h"
+
+#include "controls/gridshape.h"
+#include "controls/image.h"
+#include "layout/page_setup_data.h"
+#include "layout/pageset.h"
+#include "platform/application.h"
+
+void TForm3::FilePrintSetupClick()
+{
+    PageSetupData document;
+    document.Layout = PageLayout;
+    document.WorkSheetWidthMM = WorkSheetWidthMM;
+    document.WorkSheetHeightMM = WorkSheetHeightMM;
+    document.WorkSheetWidthPx = WorkSheetWidthPx;
+    document.WorkSheetHeightPx = WorkSheetHeightPx;
+    document.ProgramVersion = ProgramVersion;
+    document.LegacyLayoutLoaded = LegacyLayoutLoaded;
+    document.NewDocument = false;
+
+    TPageSetDlg dialog(document);
+    dialog.move(WindowSettings.PageSetupLeft, WindowSettings.PageSetupTop);
+    const bool accepted = Application().Modal().execDialog(dialog) == QDialog::Accepted;
+    if (accepted) {
+        const PageSetupChanges changes = TakePageSetupResults(dialog.Result(), document);
+        PageLayout = document.Layout;
+        WorkSheetWidthMM = document.WorkSheetWidthMM;
+        WorkSheetHeightMM = document.WorkSheetHeightMM;
+        WorkSheetWidthPx = document.WorkSheetWidthPx;
+        WorkSheetHeightPx = document.WorkSheetHeightPx;
+        LegacyLayoutLoaded = false;
+        if (changes.cardSize && DrawPanel) {
+            DrawPanel->resize(WorkSheetWidthPx, WorkSheetHeightPx);
+            BackgroundPicture->resize(DrawPanel->size());
+            GridOverlay->resize(DrawPanel->size());
+            ScrollBoxClient->setMinimumSize(WorkSheetWidthPx + 20, WorkSheetHeightPx + 20);
+        }
+        if (changes.modified)
+            Modified = true;
+    }
+    WindowSettings.PageSetupTop = dialog.y();
+    WindowSettings.PageSetupLeft = dialog.x();
+}
