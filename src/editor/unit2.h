@@ -12,6 +12,7 @@
 
 class QLabel;
 class TColorDialog;
+class TGraphicControl;
 class TGridShape;
 class TImage;
 class TLabelEx;
@@ -101,8 +102,15 @@ public:
 
     // Records one change to the card.
     void NoteModified();
-    // Discards the worksheet with everything on it and builds an empty one of the given size.
-    void RebuildWorkSheet(int widthPx, int heightPx);
+    // Discards the worksheet with everything on it and builds an empty one of the given size, with a
+    // new background picture and grid overlay unless they are handed in (a loaded document's).
+    void RebuildWorkSheet(int widthPx, int heightPx, TImage *background = nullptr,
+                          TGridShape *grid = nullptr);
+    // The worksheet's background picture and grid overlay as a new worksheet has them.
+    static TImage *NewBackgroundPicture(QWidget *parent, int widthPx, int heightPx);
+    static TGridShape *NewGridOverlay(QWidget *parent, int widthPx, int heightPx);
+    // Puts a card object on the worksheet above the others and appends it to ObjectList.
+    void AttachCardObject(TGraphicControl *object);
     // Paste is offered when the clipboard holds something a card can take and a worksheet exists.
     void UpdatePasteCommand();
     // Shows a colour on the F or B panel with its caption in the contrast colour.

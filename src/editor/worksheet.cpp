@@ -9,7 +9,28 @@
 #include <QScrollArea>
 #include <QToolButton>
 
-void TForm2::RebuildWorkSheet(int widthPx, int heightPx)
+TImage *TForm2::NewBackgroundPicture(QWidget *parent, int widthPx, int heightPx)
+{
+    auto *picture = new TImage(parent);
+    picture->SetBounds(0, 0, widthPx, heightPx);
+    picture->SetEnabled(false);
+    picture->SetAutoSize(false);
+    picture->SetStretch(true);
+    return picture;
+}
+
+TGridShape *TForm2::NewGridOverlay(QWidget *parent, int widthPx, int heightPx)
+{
+    auto *grid = new TGridShape(parent);
+    grid->SetBounds(0, 0, widthPx, heightPx);
+    grid->Brush().SetStyle(bsClear);
+    grid->SetEnabled(false);
+    grid->SetGridWidth(10);
+    grid->Pen().SetColor(0xC0C0C0);
+    return grid;
+}
+
+void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGridShape *grid)
 {
     ResetTools();
     // The panel owns every card object; the references into it go with it.
@@ -34,22 +55,21 @@ void TForm2::RebuildWorkSheet(int widthPx, int heightPx)
                      : imageButton->isChecked() || CFButton->isChecked() ? ImageCursorSlot
                                                                          : ShapeCursorSlot);
 
-    BackgroundPicture = new TImage(panel);
-    BackgroundPicture->SetBounds(0, 0, widthPx, heightPx);
-    BackgroundPicture->SetEnabled(false);
-    BackgroundPicture->SetAutoSize(false);
-    BackgroundPicture->SetStretch(true);
-
-    GridOverlay = new TGridShape(panel);
-    GridOverlay->SetBounds(0, 0, widthPx, heightPx);
-    GridOverlay->Brush().SetStyle(bsClear);
-    GridOverlay->SetEnabled(false);
-    GridOverlay->SetGridWidth(10);
-    GridOverlay->Pen().SetColor(0xC0C0C0);
+    // A loaded document brings its own background and grid, read before the old worksheet went.
+    BackgroundPicture = background ? background : NewBackgroundPicture(panel, widthPx, heightPx);
+    BackgroundPicture->setParent(panel);
+    GridOverlay = grid ? grid : NewGridOverlay(panel, widthPx, heightPx);
+    GridOverlay->setParent(panel);
 
     delete ColorDialog;
     ColorDialog = new TColorDialog(this);
 
     ScrollBoxClient->setMinimumSize(widthPx + 20, heightPx + 20);
     panel->show();
+}
+
+void TForm2::AttachCardObject(TGraphicControl *object)
+{
+    object->setParent(DrawPanel); // keeps the object's own visibility
+    ObjectList.append(object);
 }
