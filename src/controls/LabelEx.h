@@ -2,12 +2,20 @@
 #pragma once
 
 #include "controls/customlabel.h"
+#include "document/streamable.h"
 
-class TLabelEx : public TCustomLabel
+class TLabelEx : public TCustomLabel, public Streamable
 {
 public:
     // A new label shows "&" as itself (ShowAccelChar false).
     explicit TLabelEx(QWidget *parent = nullptr);
+
+    // Streaming (Streamable): the component name is the control's Name.
+    QString ClassName() const override;
+    QString ComponentName() const override { return Name(); }
+    void SetComponentName(const QString &name) override { SetName(name); }
+    void WriteProperties(PropertyWriter &writer) const override;
+    void ReadProperty(const QString &name, const StreamValue &value) override;
 
     // Extra pixels after every character, in drawing and measuring alike. Setting it repaints; it
     // does not re-fit an auto-sized label.

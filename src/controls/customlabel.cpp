@@ -85,6 +85,7 @@ void TCustomLabel::SetShowAccelChar(bool value)
 
 void TCustomLabel::fontChanged()
 {
+    parentFont_ = false;
     AdjustBounds();
     update();
 }
@@ -111,7 +112,10 @@ void TCustomLabel::ChangeScale(int multiplier, int divisor)
     if (divisor == 0 || multiplier == divisor)
         return;
     TGraphicControl::ChangeScale(multiplier, divisor);
+    // Scaling is not a choice of font: a label that follows its parent's font still does.
+    const bool parentFont = parentFont_;
     font_.SetSize(MulDiv(font_.Size(), multiplier, divisor));
+    parentFont_ = parentFont;
 }
 
 void TCustomLabel::DoDrawText(QPainter *painter, TRect &rect, unsigned format)

@@ -37,6 +37,14 @@ public:
     void SetColor(TColor value);
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool value);
+    // Whether the label uses its parent's font; any change of the own font clears it, as in the class
+    // library. Only documents use it: the label always draws with its own font.
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool value) { parentFont_ = value; }
+    // The control whose accelerator the label's "&" character would activate, by component name;
+    // kept for documents only.
+    QString FocusControl() const { return focusControl_; }
+    void SetFocusControl(const QString &value) { focusControl_ = value; }
     // When true an "&" marks the next character as an underlined accelerator instead of being drawn.
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool value);
@@ -70,7 +78,9 @@ private:
     bool wordWrap_ = false;
     bool autoSize_ = true;
     bool transparent_ = false;
-    TColor color_ = clBtnFace;
+    TColor color_ = clWindow;
     bool parentColor_ = true;
+    bool parentFont_ = true;
+    QString focusControl_;
     bool showAccelChar_ = true;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "controls/cursors.h"
+#include "platform/idents.h"
 #include "platform/scaling.h"
 
 #include <QString>
@@ -16,6 +17,36 @@ class TGraphicControl;
 using TMouseEvent = std::function<void(TGraphicControl *sender, Qt::MouseButton button,
                                        Qt::KeyboardModifiers shift, int x, int y)>;
 using TNotifyEvent = std::function<void(TGraphicControl *sender)>;
+
+// The class library's size limits of a control (0: no limit).
+struct TSizeConstraints
+{
+    int MaxHeight = 0;
+    int MaxWidth = 0;
+    int MinHeight = 0;
+    int MinWidth = 0;
+
+    bool operator==(const TSizeConstraints &) const = default;
+};
+
+// Published control state that documents written on Windows may carry but that the program does not act
+// on (alignment in the parent, anchors, reading order, size limits, drag and drop, hints, pop-up menu).
+// It is kept so that such a document writes back unchanged.
+struct TControlExtras
+{
+    TAlign Align = alNone;
+    TAnchors Anchors = 1 << akLeft | 1 << akTop;
+    TBiDiMode BiDiMode = bdLeftToRight;
+    bool ParentBiDiMode = true;
+    TSizeConstraints Constraints;
+    TCursor DragCursor = crDrag;
+    TDragKind DragKind = dkDrag;
+    TDragMode DragMode = dmManual;
+    bool ShowHint = false;
+    bool ParentShowHint = true;
+    // The pop-up menu component by its name; empty for none.
+    QString PopupMenu;
+};
 
 // An alien child widget that paints on its parent's surface. A handler may not delete the control it
 // was called for (use deleteLater): Qt still delivers the rest of the event to it.
@@ -58,6 +89,9 @@ public:
     virtual void SetHeight(int value);
     // Moves and resizes the control itself (negative sizes count as 0).
     void SetBounds(int left, int top, int width, int height);
+
+    // State the program keeps for documents only.
+    TControlExtras Extras;
 
     // Scales the bounds by M/D; label fonts scale as well.
     void ChangeScale(int multiplier, int divisor) override;

@@ -3,12 +3,20 @@
 
 #include "controls/graphiccontrol.h"
 #include "controls/penbrush.h"
+#include "document/streamable.h"
 
-class TGridShape : public TGraphicControl, public TPenBrushOwner
+class TGridShape : public TGraphicControl, public TPenBrushOwner, public Streamable
 {
 public:
     // Pen: the lines; brush: selected while painting, never filled with.
     explicit TGridShape(QWidget *parent = nullptr);
+
+    // Streaming (Streamable): the component name is the control's Name.
+    QString ClassName() const override;
+    QString ComponentName() const override { return Name(); }
+    void SetComponentName(const QString &name) override { SetName(name); }
+    void WriteProperties(PropertyWriter &writer) const override;
+    void ReadProperty(const QString &name, const StreamValue &value) override;
 
     // The pitch as stored (any value a document carries) ...
     int GridWidth() const { return gridWidth_; }

@@ -2,12 +2,20 @@
 #pragma once
 
 #include "controls/graphiccontrol.h"
+#include "document/streamable.h"
 #include "platform/picture.h"
 
-class TImage : public TGraphicControl
+class TImage : public TGraphicControl, public Streamable
 {
 public:
     explicit TImage(QWidget *parent = nullptr);
+
+    // Streaming (Streamable): the component name is the control's Name.
+    QString ClassName() const override;
+    QString ComponentName() const override { return Name(); }
+    void SetComponentName(const QString &name) override { SetName(name); }
+    void WriteProperties(PropertyWriter &writer) const override;
+    void ReadProperty(const QString &name, const StreamValue &value) override;
 
     // The owned picture; any change repaints and re-fits an auto-sized control (its OnChange belongs
     // to the control).
@@ -28,6 +36,9 @@ public:
     // Transparent: a bitmap's pixels of its bottom-left pixel's colour are not drawn.
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool value);
+
+    // Whether a picture being decoded would be shown step by step; kept for documents only.
+    bool IncrementalDisplay = false;
 
     // Where the picture is drawn, in the control's coordinates.
     QRect DestRect() const;

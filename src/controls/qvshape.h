@@ -4,14 +4,22 @@
 #include "controls/graphiccontrol.h"
 #include "controls/penbrush.h"
 #include "controls/shapegeometry.h"
+#include "document/streamable.h"
 
 // Left, Top, Width and Height are the figure's box; the control's bounds are that box widened by the pen
 // (ShapeBounds), so a thick outline is never clipped and the figure stays put when the pen changes.
 // Moving the bounds directly (SetBounds, scaling) leaves the box fields as they were.
-class TQVShape : public TGraphicControl, public TPenBrushOwner
+class TQVShape : public TGraphicControl, public TPenBrushOwner, public Streamable
 {
 public:
     explicit TQVShape(QWidget *parent = nullptr);
+
+    // Streaming (Streamable): the component name is the control's Name.
+    QString ClassName() const override;
+    QString ComponentName() const override { return Name(); }
+    void SetComponentName(const QString &name) override { SetName(name); }
+    void WriteProperties(PropertyWriter &writer) const override;
+    void ReadProperty(const QString &name, const StreamValue &value) override;
 
     TQVShapeType Shape() const { return shape_; }
     void SetShape(TQVShapeType value);

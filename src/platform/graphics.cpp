@@ -2,6 +2,8 @@
 #include "platform/graphics.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 int MulDiv(int number, int numerator, int denominator)
@@ -249,8 +251,10 @@ QFont TFont::ToQFont() const
     QFont font(name_);
     // A negative height is the character height; a positive one includes the internal leading, which
     // these fonts put at about a sixth of the cell.
-    const int pixels = height_ < 0 ? -height_ : (height_ * 5 + 3) / 6;
-    font.setPixelSize(pixels > 0 ? pixels : 1);
+    // In 64 bits: a document may hold any height, INT_MIN included.
+    const long long height = height_;
+    const long long pixels = height < 0 ? -height : (height * 5 + 3) / 6;
+    font.setPixelSize(int(std::clamp<long long>(pixels, 1, INT_MAX)));
     font.setBold(style_ & fsBold);
     font.setItalic(style_ & fsItalic);
     font.setUnderline(style_ & fsUnderline);

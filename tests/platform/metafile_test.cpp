@@ -1,4 +1,5 @@
 // Metafile pictures: sizes from EMF and placeable WMF headers, drawing, stored data, damaged files.
+#include "common/picture_samples.h"
 #include "platform/errors.h"
 #include "platform/metafile.h"
 
@@ -7,69 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Little-endian record writer for hand-made metafiles.
-struct Bytes
-{
-    QByteArray data;
-    Bytes &u32(std::uint32_t v)
-    {
-        AppendInt32(data, std::int32_t(v));
-        return *this;
-    }
-    Bytes &u16(std::uint16_t v)
-    {
-        data.append(char(v & 0xFF)).append(char(v >> 8));
-        return *this;
-    }
-    void patch32(int at, std::uint32_t v) { qToLittleEndian(v, data.data() + at); }
-};
-
-struct EmfSize
-{
-    int frameRight = 2646, frameBottom = 1323; // 0.01 mm: 100 x 50 screen pixels
-    int boundsRight = 99, boundsBottom = 49;
-};
-
-// Header, a red brush, a rectangle from (10, 10) to (60, 40), end of file.
-QByteArray makeEmf(EmfSize size = {})
-{
-    Bytes b;
-    b.u32(1).u32(108);                                            // EMR_HEADER, record size
-    b.u32(0).u32(0).u32(size.boundsRight).u32(size.boundsBottom); // rclBounds (pixels)
-    b.u32(0).u32(0).u32(size.frameRight).u32(size.frameBottom);   // rclFrame (0.01 mm)
-    b.u32(0x464D4520).u32(0x10000).u32(0).u32(5);                 // signature, version, bytes, records
-    b.u16(2).u16(0).u32(0).u32(0).u32(0);                         // handles, reserved, description, palette
-    b.u32(1920).u32(1080).u32(508).u32(286);                      // reference device: pixels, millimetres
-    b.u32(0).u32(0).u32(0).u32(508000).u32(286000);               // pixel format, OpenGL, micrometres
-    b.u32(39).u32(24).u32(1).u32(0).u32(0x0000FF).u32(0);         // EMR_CREATEBRUSHINDIRECT: red
-    b.u32(37).u32(12).u32(1);                                     // EMR_SELECTOBJECT
-    b.u32(43).u32(24).u32(10).u32(10).u32(60).u32(40);            // EMR_RECTANGLE
-    b.u32(14).u32(20).u32(0).u32(16).u32(20);                     // EMR_EOF
-    b.patch32(48, std::uint32_t(b.data.size()));
-    return b.data;
-}
-
-// Placeable header with the box 0..1440 x 0..720 at 1440 units per inch (96 x 48 pixels), a red
-// rectangle from (100, 100) to (1000, 500), end of file.
-QByteArray makeWmf()
-{
-    Bytes b;
-    b.u32(0x9AC6CDD7).u16(0).u16(0).u16(0).u16(1440).u16(720).u16(1440).u32(0);
-    std::uint16_t checksum = 0;
-    for (int i = 0; i < 20; i += 2)
-        checksum ^= qFromLittleEndian<std::uint16_t>(b.data.constData() + i);
-    b.u16(checksum);
-    b.u16(1).u16(9).u16(0x300).u32(0).u16(1).u32(7).u16(0);    // META_HEADER, size patched below
-    b.u32(5).u16(0x020B).u16(0).u16(0);                        // SETWINDOWORG
-    b.u32(5).u16(0x020C).u16(720).u16(1440);                   // SETWINDOWEXT
-    b.u32(7).u16(0x02FC).u16(0).u32(0x0000FF).u16(0);          // CREATEBRUSHINDIRECT: red
-    b.u32(4).u16(0x012D).u16(0);                               // SELECTOBJECT
-    b.u32(7).u16(0x041B).u16(500).u16(1000).u16(100).u16(100); // RECTANGLE bottom, right, top, left
-    b.u32(3).u16(0);                                           // EOF
-    b.patch32(22 + 6, std::uint32_t((b.data.size() - 22) / 2));
-    return b.data;
-}
 
 TMetafile loaded(const QByteArray &bytes)
 {
@@ -98,7 +36,7 @@ constexpr QRgb PlaceholderFill = 0xFFD8D8D8;
 
 TEST(Metafile, EmfSizeFromTheFrameAtScreenResolution)
 {
-    const TMetafile emf = loaded(makeEmf());
+    const TMetafile emf = loaded(SampleEmf());
     EXPECT_TRUE(emf.Enhanced());
     EXPECT_EQ(emf.MMWidth(), 2646);
     EXPECT_EQ(emf.MMHeight(), 1323);
@@ -109,7 +47,7 @@ TEST(Metafile, EmfSizeFromTheFrameAtScreenResolution)
     // (99 pixels of a 1920-pixel, 508-mm screen are 26.19 mm, so 99 pixels at 96 dpi).
     EmfSize noFrame;
     noFrame.frameRight = noFrame.frameBottom = 0;
-    const TMetafile fallback = loaded(makeEmf(noFrame));
+    const TMetafile fallback = loaded(SampleEmf(noFrame));
     EXPECT_EQ(fallback.MMWidth(), 2619);
     EXPECT_EQ(fallback.Width(), 99);
     EXPECT_EQ(fallback.Height(), 49);
@@ -117,7 +55,7 @@ TEST(Metafile, EmfSizeFromTheFrameAtScreenResolution)
 
 TEST(Metafile, WmfSizeFromThePlaceableBox)
 {
-    const TMetafile wmf = loaded(makeWmf());
+    const TMetafile wmf = loaded(SampleWmf());
     EXPECT_FALSE(wmf.Enhanced());
     EXPECT_EQ(wmf.Width(), 96);
     EXPECT_EQ(wmf.Height(), 48);
@@ -127,7 +65,7 @@ TEST(Metafile, WmfSizeFromThePlaceableBox)
 
 TEST(Metafile, DrawsEmfStretchedIntoTheTarget)
 {
-    const TMetafile emf = loaded(makeEmf());
+    const TMetafile emf = loaded(SampleEmf());
     ASSERT_TRUE(emf.Drawable());
     // Twice the size at 20, 20: the rectangle (10..60 x 10..40) lands near 40..140 x 40..100.
     const QImage image = drawn(emf, QSize(260, 160), QRect(20, 20, 200, 100));
@@ -146,7 +84,7 @@ TEST(Metafile, DrawsEmfStretchedIntoTheTarget)
 
 TEST(Metafile, DrawsWmfWithItsPlaceableBoxFillingTheTarget)
 {
-    const TMetafile wmf = loaded(makeWmf());
+    const TMetafile wmf = loaded(SampleWmf());
     ASSERT_TRUE(wmf.Drawable());
     // The rectangle covers 100..1000 x 100..500 of the 1440 x 720 box.
     const QImage image = drawn(wmf, QSize(192, 96), QRect(0, 0, 192, 96));
@@ -160,7 +98,7 @@ TEST(Metafile, DrawsWmfWithItsPlaceableBoxFillingTheTarget)
 
 TEST(Metafile, StoredDataIsALengthCountingItselfThenTheFile)
 {
-    for (const QByteArray &file : {makeEmf(), makeWmf()}) {
+    for (const QByteArray &file : {SampleEmf(), SampleWmf()}) {
         const TMetafile m = loaded(file);
         const QByteArray data = m.WriteData();
         ASSERT_EQ(data.size(), file.size() + 4);
@@ -184,7 +122,7 @@ TEST(Metafile, StoredDataIsALengthCountingItselfThenTheFile)
 
 TEST(Metafile, EmptyAndBadStoredData)
 {
-    TMetafile m = loaded(makeEmf());
+    TMetafile m = loaded(SampleEmf());
     m.ReadData(QByteArray(4, '\0'));
     EXPECT_TRUE(m.Empty());
     EXPECT_EQ(m.Width(), 0);
@@ -194,7 +132,7 @@ TEST(Metafile, EmptyAndBadStoredData)
     m.ReadData(QByteArray());
     EXPECT_TRUE(m.Empty());
 
-    m = loaded(makeWmf());
+    m = loaded(SampleWmf());
     const QByteArray good = m.WriteData();
     EXPECT_THROW(m.ReadData(QByteArray("\x10\x00", 2)), EReadError);
     EXPECT_THROW(m.ReadData(good.left(good.size() - 5)), EReadError);
@@ -210,22 +148,22 @@ TEST(Metafile, EmptyAndBadStoredData)
 
 TEST(Metafile, GarbageIsRefusedAndDamagedRecordsDrawAPlaceholder)
 {
-    for (const QByteArray &good : {makeEmf(), makeWmf()})
+    for (const QByteArray &good : {SampleEmf(), SampleWmf()})
         EXPECT_TRUE(MetafileRecordsIntact(good, *ParseMetafileHeader(good)));
     TMetafile m;
     EXPECT_THROW(m.LoadFromBytes(QByteArray(300, 'x')), EInvalidGraphic);
-    EXPECT_THROW(m.LoadFromBytes(makeEmf().left(60)), EInvalidGraphic);
-    EXPECT_THROW(m.LoadFromBytes(makeWmf().left(30)), EInvalidGraphic);
+    EXPECT_THROW(m.LoadFromBytes(SampleEmf().left(60)), EInvalidGraphic);
+    EXPECT_THROW(m.LoadFromBytes(SampleWmf().left(30)), EInvalidGraphic);
     EXPECT_TRUE(m.Empty());
 
-    QByteArray hugeRecord = makeEmf();
+    QByteArray hugeRecord = SampleEmf();
     qToLittleEndian<std::uint32_t>(0x7FFFFFF0, hugeRecord.data() + 108 + 4);
-    QByteArray oddRecord = makeEmf();
+    QByteArray oddRecord = SampleEmf();
     qToLittleEndian<std::uint32_t>(23, oddRecord.data() + 108 + 4);
-    QByteArray shortWmfRecord = makeWmf();
+    QByteArray shortWmfRecord = SampleWmf();
     qToLittleEndian<std::uint32_t>(1, shortWmfRecord.data() + 40);
     for (const QByteArray &damaged :
-         {makeEmf().left(150), hugeRecord, oddRecord, makeWmf().left(60), shortWmfRecord}) {
+         {SampleEmf().left(150), hugeRecord, oddRecord, SampleWmf().left(60), shortWmfRecord}) {
         const TMetafile broken = loaded(damaged);
         EXPECT_FALSE(MetafileRecordsIntact(damaged, *ParseMetafileHeader(damaged)));
         EXPECT_FALSE(broken.Drawable());
@@ -238,7 +176,7 @@ TEST(Metafile, GarbageIsRefusedAndDamagedRecordsDrawAPlaceholder)
 
 TEST(Metafile, EveryCorruptedByteLoadsOrFailsCleanly)
 {
-    for (const QByteArray &file : {makeEmf(), makeWmf()}) {
+    for (const QByteArray &file : {SampleEmf(), SampleWmf()}) {
         int drawnCount = 0;
         for (int at = 0; at < file.size(); ++at)
             for (const char value : {'\x00', '\x7F', '\xFF'}) {
@@ -259,13 +197,13 @@ TEST(Metafile, EveryCorruptedByteLoadsOrFailsCleanly)
 
 TEST(Metafile, SizeChangeKeepsTheFile)
 {
-    TMetafile emf = loaded(makeEmf());
+    TMetafile emf = loaded(SampleEmf());
     emf.SetSize(200, 80);
     EXPECT_EQ(emf.Width(), 200);
     EXPECT_EQ(emf.Height(), 80);
     EXPECT_EQ(emf.MMWidth(), 5292);
-    EXPECT_EQ(emf.FileBytes(), makeEmf());
-    TMetafile wmf = loaded(makeWmf());
+    EXPECT_EQ(emf.FileBytes(), SampleEmf());
+    TMetafile wmf = loaded(SampleWmf());
     wmf.SetSize(48, 96);
     EXPECT_EQ(wmf.Width(), 48);
     EXPECT_EQ(wmf.Height(), 96);
@@ -285,7 +223,7 @@ TEST(Metafile, RegisteredForEmfAndWmf)
     EXPECT_TRUE(filter.contains(QStringLiteral("拡張メタファイル (*.emf)|*.emf")));
     EXPECT_TRUE(filter.contains(QStringLiteral("メタファイル (*.wmf)|*.wmf")));
 
-    const TMetafile emf = loaded(makeEmf());
+    const TMetafile emf = loaded(SampleEmf());
     QByteArray data;
     data.append(char(9)).append("TMetafile").append(emf.WriteData());
     TPicture picture;

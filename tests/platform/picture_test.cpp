@@ -1,24 +1,15 @@
 // Pictures: the class registry, stored data of bitmaps and icons, damaged data, scaling of controls.
+#include "common/picture_samples.h"
 #include "platform/errors.h"
 #include "platform/picture.h"
 #include "platform/scaling.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray encoded(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
 
 QImage twoColourImage(int w, int h)
 {
@@ -46,7 +37,7 @@ TEST_F(Pictures, RegistryFindsClassesByNameAndExtension)
 
 TEST_F(Pictures, BitmapDataIsLengthThenTheUnchangedFile)
 {
-    const QByteArray bmp = encoded(twoColourImage(6, 4), "BMP");
+    const QByteArray bmp = EncodedImage(twoColourImage(6, 4), "BMP");
     TPicture picture;
     int changes = 0;
     picture.OnChange = [&] { ++changes; };
@@ -65,7 +56,7 @@ TEST_F(Pictures, BitmapDataIsLengthThenTheUnchangedFile)
 
 TEST_F(Pictures, IconDataIsTheWholeIcoFile)
 {
-    const QByteArray ico = encoded(twoColourImage(16, 16), "ICO");
+    const QByteArray ico = EncodedImage(twoColourImage(16, 16), "ICO");
     ASSERT_FALSE(ico.isEmpty());
     QByteArray data;
     data.append(char(5)).append("TIcon").append(ico);
@@ -78,7 +69,7 @@ TEST_F(Pictures, IconDataIsTheWholeIcoFile)
 
 TEST_F(Pictures, DamagedDataIsRefusedAndLeavesThePictureAsItWas)
 {
-    const QByteArray bmp = encoded(twoColourImage(6, 4), "BMP");
+    const QByteArray bmp = EncodedImage(twoColourImage(6, 4), "BMP");
     TPicture picture;
     QByteArray good;
     good.append(char(7)).append("TBitmap");
@@ -108,7 +99,7 @@ TEST_F(Pictures, LoadFromFileChoosesTheClassByExtension)
     const QString path = dir.filePath(QStringLiteral("Photo.BMP"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(encoded(twoColourImage(10, 5), "BMP"));
+    file.write(EncodedImage(twoColourImage(10, 5), "BMP"));
     file.close();
     TPicture picture;
     picture.LoadFromFile(path);
