@@ -4,7 +4,6 @@
 #include "app/unit3.h"
 #include "platform/application.h"
 #include "platform/graphics.h"
-#include "platform/picture.h"
 #include "platform/strings.h"
 
 int VelmoraMain(int argc, char **argv)
@@ -18,7 +17,6 @@ int VelmoraMain(int argc, char **argv)
         QFont uiFont(QStringLiteral("ＭＳ Ｐゴシック"));
         uiFont.setPixelSize(12);
         QApplication::setFont(uiFont);
-        RegisterStandardGraphics();
 
         QStringList arguments = QApplication::arguments();
         arguments.removeFirst();

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QMenu>
 #include <QToolButton>
 #include <QWindowStateChangeEvent>
 
@@ -33,8 +34,18 @@ TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), 
     connect(HelpButton, &QToolButton::clicked, this, &TForm3::Contents1Click);
     connect(About1, &QAction::triggered, this, &TForm3::About1Click);
     connect(FileExit, &QAction::triggered, this, &TForm3::FileExitClick);
-    connect(FilePrintSetup, &QAction::triggered, this, &TForm3::FilePrintSetupClick);
-    connect(PrintSetupButton, &QToolButton::clicked, this, &TForm3::FilePrintSetupClick);
+    connect(FileMenu, &QMenu::aboutToShow, this, &TForm3::FileMenuClick);
+    const auto command = [this](auto handler) { return Guarded([this, handler] { (this->*handler)(); }); };
+    connect(FilePrintSetup, &QAction::triggered, this, command(&TForm3::FilePrintSetupClick));
+    connect(PrintSetupButton, &QToolButton::clicked, this, command(&TForm3::FilePrintSetupClick));
+    connect(FileNew, &QAction::triggered, this, command(&TForm3::FileNewClick));
+    connect(FileNewButton, &QToolButton::clicked, this, command(&TForm3::FileNewClick));
+    connect(FileOpen, &QAction::triggered, this, command(&TForm3::FileOpenClick));
+    connect(FileOpenButton, &QToolButton::clicked, this, command(&TForm3::FileOpenClick));
+    connect(FileSave, &QAction::triggered, this, command(&TForm3::FileSaveClick));
+    connect(FileSaveButton, &QToolButton::clicked, this, command(&TForm3::FileSaveClick));
+    connect(FileSaveAs, &QAction::triggered, this, command(&TForm3::FileSaveAsClick));
+    connect(WorkSheetClear, &QAction::triggered, this, command(&TForm3::WorkSheetClearClick));
 }
 
 QString TForm3::ProgramVersionText() const
@@ -77,8 +88,10 @@ void TForm3::FormActivate()
     if (WindowSettings.MainMaximized && !isMaximized())
         showMaximized();
     UpdatePasteCommand();
-    if (StartupPending)
+    if (StartupPending) {
         StartupPending = false;
+        OpenFromCommandLine();
+    }
 }
 
 void TForm3::Contents1Click()

@@ -7,6 +7,13 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
+#include <optional>
+
+struct ZrdDocument;
+
+// The name with ".zrd" appended unless it ends in exactly that (the comparison is case-sensitive).
+QString EnsureExtension(const QString &fileName);
 
 class TForm3 : public TForm2
 {
@@ -40,6 +47,26 @@ public:
     void FileExitClick();
     void FilePrintSetupClick();
 
+    // Documents. SaveDocument throws a file error when the file cannot be written, and then leaves the
+    // previous file and Modified as they were. LoadDocument returns 0, or -1 after showing why not; a
+    // document that cannot be read leaves the worksheet as it was.
+    int SaveDocument(const QString &path);
+    int LoadDocument(const QString &path);
+
+    // File commands.
+    void FileMenuClick();
+    void FileNewClick();
+    void FileOpenClick();
+    void FileSaveClick();
+    void FileSaveAsClick();
+    void WorkSheetClearClick();
+    // 0 when the document was saved, -1 when the save dialog was cancelled.
+    int SaveDocumentAs();
+    // Opens the one document named on the command line: 0 when it did, 1 otherwise.
+    int OpenFromCommandLine();
+    // Whether the window may close; asks about unsaved changes.
+    bool FormCloseQuery();
+
     // Reads norve.con and places the window as it says.
     void ReadWindowSettings();
     // Writes norve.con; a maximized window keeps the geometry it had before it was maximized.
@@ -52,6 +79,21 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    struct LoadedDocument;
+    std::unique_ptr<LoadedDocument> readRecords(const ZrdDocument &document);
+    void adoptDocument(LoadedDocument &loaded);
+    // The title line: the program's name, two blanks and the document's name.
+    void ShowTitleLine();
+    // After a failed load: no worksheet, nothing open, nothing to save.
+    void DiscardFailedDocument();
+    // Loads a document and makes it the current one; on failure leaves no worksheet.
+    bool OpenDocument(const QString &path);
+    // The unsaved-changes prompt of New and Open: false when the command is to be abandoned.
+    bool QuerySaveChanges();
+    // The save dialog with the overwrite prompt, the extension added; nothing when cancelled.
+    std::optional<QString> ChooseSaveName();
+    void NewFromPageSetup();
+
     // The window's place and size while it was last neither maximized nor minimized.
     QRect normalGeometry_;
     void rememberNormalGeometry();

@@ -50,10 +50,3 @@ void TForm3::resizeEvent(QResizeEvent *event)
     TForm2::resizeEvent(event);
     rememberNormalGeometry();
 }
-
-void TForm3::closeEvent(QCloseEvent *event)
-{
-    // A settings file that cannot be written is reported, but it does not keep the window open.
-    RunGuarded([this] { WriteWindowSettings(); });
-    event->accept();
-}

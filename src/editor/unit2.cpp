@@ -1,6 +1,7 @@
 // TForm2: construction of the editor, change tracking and the paste command's state.
 #include "editor/unit2.h"
 
+#include "controls/card_classes.h"
 #include "editor/cursors.h"
 #include "platform/application.h"
 #include "platform/strings.h"
@@ -23,6 +24,7 @@ constexpr TColor kPaletteColors[16] = {0xFFFFFF, 0x000000, 0xC0C0C0, 0x808080, 0
 
 TForm2::TForm2(QWidget *parent) : TForm1(parent)
 {
+    RegisterCardClasses();
     LoadToolCursors();
 
     ShowPanelColor(ForColor, clBlack);

@@ -48,6 +48,12 @@ template <typename F> bool RunGuarded(F &&action)
     }
 }
 
+// A slot that runs `action` guarded: for connecting commands whose failures the user must see.
+template <typename F> auto Guarded(F action)
+{
+    return [action] { RunGuarded(action); };
+}
+
 // Catches what escapes an event handler and shows it, as the class library's application does.
 class GuardedApplication : public QApplication
 {

@@ -1,0 +1,198 @@
+// TForm3: SaveDocument and LoadDocument: the card document built in memory and written in one piece,
+// and read whole, parsed and checked before the worksheet is replaced.
+#include "app/layout_record.h"
+#include "app/unit3.h"
+
+#include "controls/LabelEx.h"
+#include "controls/colordialog.h"
+#include "controls/gridshape.h"
+#include "controls/image.h"
+#include "controls/qvshape.h"
+#include "document/streamable.h"
+#include "document/zrd_format.h"
+#include "platform/application.h"
+#include "platform/config_paths.h"
+#include "platform/errors.h"
+#include "platform/strings.h"
+
+#include <QFile>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The largest worksheet a document may ask for; beyond it the header is taken as damage.
+constexpr std::int32_t kMaxWorkSheetPx = 20000;
+
+QByteArray readWholeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+    return bytes;
+}
+
+void showBadFile()
+{
+    Application().MessageBox(LoadStr(Str::InvalidFile), LoadStr(Str::MessageCaption), MB_OK);
+}
+
+} // namespace
+
+// Everything a document's records set, read into objects that are not on any worksheet yet.
+struct TForm3::LoadedDocument
+{
+    ZrdHeader header;
+    ::PageLayout layout;
+    bool legacyLayoutLoaded;
+    QByteArray version;
+    QWidget staging; // parent of the objects until the worksheet adopts them
+    std::unique_ptr<TImage> background;
+    std::unique_ptr<TGridShape> grid;
+    std::unique_ptr<TColorDialog> colorDialog;
+    std::vector<TGraphicControl *> objects; // owned by `staging`
+};
+
+int TForm3::SaveDocument(const QString &path)
+{
+    ZrdDocument document;
+    document.header = {WorkSheetWidthMM, WorkSheetHeightMM, WorkSheetWidthPx, WorkSheetHeightPx};
+    auto add = [&](std::int32_t tag, const QByteArray &payload) {
+        document.records.push_back({tag, payload});
+    };
+    add(ZrdTag::Version, ProgramVersion.left(8).leftJustified(8, '\0'));
+    add(ZrdTag::Layout, SerializeZrdLayout(ToZrdLayout(PageLayout)));
+    add(ZrdTag::MeasureUnit, ZrdInt32(PageLayout.MeasureUnit));
+    add(ZrdTag::Overhang, ZrdInt32(PageLayout.Overhang));
+    add(ZrdTag::Tonbo, QByteArray(1, PageLayout.Tonbo ? '\1' : '\0'));
+    add(ZrdTag::Background, WriteComponent(*BackgroundPicture));
+    add(ZrdTag::Grid, WriteComponent(*GridOverlay));
+    for (QWidget *object : ObjectList) {
+        if (auto *shape = dynamic_cast<TQVShape *>(object))
+            add(ZrdTag::Shape, WriteComponent(*shape));
+        else if (auto *label = dynamic_cast<TLabelEx *>(object))
+            add(ZrdTag::Label, WriteComponent(*label));
+        else if (auto *picture = dynamic_cast<TImage *>(object))
+            add(ZrdTag::Picture, WriteComponent(*picture));
+    }
+    add(ZrdTag::ColorDialog, WriteComponent(*ColorDialog));
+
+    QString error;
+    if (!WriteFileAtomically(path, SerializeZrd(document), &error))
+        throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, error));
+    Modified = false;
+    LegacyLayoutLoaded = false;
+    return 0;
+}
+
+int TForm3::LoadDocument(const QString &path)
+{
+    LoadedFileVersion.clear();
+    try {
+        const QByteArray file = readWholeFile(path);
+        ZrdDocument document;
+        if (ParseZrd(file, document) != ZrdParse::Ok || document.header.WorkSheetWidthPx < 0 ||
+            document.header.WorkSheetHeightPx < 0 || document.header.WorkSheetWidthPx > kMaxWorkSheetPx ||
+            document.header.WorkSheetHeightPx > kMaxWorkSheetPx) {
+            showBadFile();
+            return -1;
+        }
+        auto loaded = readRecords(document);
+        adoptDocument(*loaded);
+    } catch (const std::exception &error) {
+        Application().ShowException(error);
+        return -1;
+    }
+    Modified = false;
+    return 0;
+}
+
+std::unique_ptr<TForm3::LoadedDocument> TForm3::readRecords(const ZrdDocument &document)
+{
+    auto loaded = std::make_unique<LoadedDocument>();
+    LoadedDocument &d = *loaded;
+    d.header = document.header;
+    d.layout = PageLayout;
+    d.legacyLayoutLoaded = LegacyLayoutLoaded;
+    const int w = document.header.WorkSheetWidthPx, h = document.header.WorkSheetHeightPx;
+    d.staging.resize(w, h);
+    d.background.reset(NewBackgroundPicture(&d.staging, w, h));
+    d.grid.reset(NewGridOverlay(&d.staging, w, h));
+    d.colorDialog = std::make_unique<TColorDialog>();
+
+    for (const ZrdRecord &record : document.records) {
+        switch (record.tag) {
+        case ZrdTag::Shape:
+        case ZrdTag::LabelOld:
+        case ZrdTag::Label:
+        case ZrdTag::Picture: {
+            TGraphicControl *object = nullptr;
+            if (record.tag == ZrdTag::Shape)
+                object = new TQVShape(&d.staging);
+            else if (record.tag == ZrdTag::Picture)
+                object = new TImage(&d.staging);
+            else
+                object = new TLabelEx(&d.staging);
+            d.objects.push_back(object);
+            ReadComponent(record.payload, dynamic_cast<Streamable &>(*object));
+            break;
+        }
+        case ZrdTag::ColorDialog:
+            d.colorDialog = std::make_unique<TColorDialog>();
+            ReadComponent(record.payload, *d.colorDialog);
+            break;
+        case ZrdTag::Background:
+            ReadComponent(record.payload, *d.background);
+            break;
+        case ZrdTag::Grid:
+            ReadComponent(record.payload, *d.grid);
+            break;
+        case ZrdTag::LegacyLayout:
+            ApplyLegacyLayout(ParseZrdLegacyLayout(record.payload), d.layout);
+            d.legacyLayoutLoaded = true;
+            break;
+        case ZrdTag::LegacyOverhang:
+            d.layout.Overhang = record.payload.at(0) != 0 ? -2 : 0;
+            break;
+        case ZrdTag::Tonbo:
+            d.layout.Tonbo = record.payload.at(0) != 0;
+            break;
+        case ZrdTag::Overhang:
+            d.layout.Overhang = ZrdReadInt32(record.payload);
+            break;
+        case ZrdTag::Version:
+            d.version = record.payload;
+            break;
+        case ZrdTag::Layout:
+            ApplyZrdLayout(ParseZrdLayout(record.payload), d.layout);
+            d.legacyLayoutLoaded = false;
+            break;
+        case ZrdTag::MeasureUnit:
+            d.layout.MeasureUnit = ZrdReadInt32(record.payload);
+            break;
+        default: // 13: obsolete, skipped
+            break;
+        }
+    }
+    return loaded;
+}
+
+void TForm3::adoptDocument(LoadedDocument &d)
+{
+    WorkSheetWidthMM = d.header.WorkSheetWidthMM;
+    WorkSheetHeightMM = d.header.WorkSheetHeightMM;
+    WorkSheetWidthPx = d.header.WorkSheetWidthPx;
+    WorkSheetHeightPx = d.header.WorkSheetHeightPx;
+    RebuildWorkSheet(WorkSheetWidthPx, WorkSheetHeightPx, d.background.release(), d.grid.release());
+    delete ColorDialog;
+    ColorDialog = d.colorDialog.release();
+    ColorDialog->setParent(this);
+    for (TGraphicControl *object : d.objects)
+        AttachCardObject(object);
+    PageLayout = d.layout;
+    LegacyLayoutLoaded = d.legacyLayoutLoaded;
+    LoadedFileVersion = d.version;
+}
