@@ -73,8 +73,11 @@ bool TForm3::QuerySaveChanges()
 
 void TForm3::FileMenuClick()
 {
-    for (QAction *a : {FileSave, FileSaveAs, WorkSheetClear, FilePrint, FilePrintSetup, FilePreview})
+    for (QAction *a : {FileSave, FileSaveAs, WorkSheetClear, FilePrintSetup})
         a->setEnabled(DocumentOpen);
+    // Printing and its preview are not built yet.
+    FilePrint->setEnabled(false);
+    FilePreview->setEnabled(false);
 }
 
 void TForm3::FileNewClick()

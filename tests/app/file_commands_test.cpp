@@ -1,0 +1,217 @@
+// The file commands with the dialogs scripted: names, extensions, prompts and the title line.
+#include "app/unit3.h"
+#include "common/scripted_modal.h"
+#include "controls/image.h"
+#include "controls/qvshape.h"
+#include "dialogs/number_memo.h"
+#include "layout/pageset.h"
+#include "platform/application.h"
+#include "platform/strings.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FileCommands : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    ScopedScriptedModal modal;
+    QString path(const QString &name) { return dir.filePath(name); }
+
+    // A new, never saved document with one shape.
+    void startNew(TForm3 &form)
+    {
+        form.RebuildWorkSheet(455, 275);
+        form.CurrentFileName = form.DefaultFileName;
+        form.DocumentOpen = true;
+        form.UpdateDocumentCommands();
+        form.AttachCardObject(new TQVShape(form.DrawPanel));
+        form.Modified = true;
+    }
+    QString title(const QString &file) { return QStringLiteral("ヴェルモラ  ") + file; }
+};
+
+TEST_F(FileCommands, SaveAsAppendsTheExtensionAndNamesTheDocument)
+{
+    TForm3 form;
+    startNew(form);
+    modal->answerFile(path("card"));
+    form.FileSaveAs->trigger();
+    EXPECT_TRUE(QFile::exists(path("card.zrd")));
+    EXPECT_EQ(form.CurrentFileName, path("card.zrd"));
+    EXPECT_EQ(form.windowTitle(), title(path("card.zrd")));
+    EXPECT_FALSE(form.Modified);
+    EXPECT_EQ(modal->asked[0].file.title, QStringLiteral("名前を付けて保存"));
+    EXPECT_EQ(modal->asked[0].file.filter, QStringLiteral("ヴェルモラファイル (*.zrd)|*.zrd"));
+    EXPECT_EQ(modal->asked[0].file.fileName, QStringLiteral("newfile.zrd"));
+
+    // The comparison is case-sensitive: ".ZRD" gets the extension added after it.
+    modal->answerFile(path("UPPER.ZRD"));
+    modal->answerMessage(IDNO);
+    form.FileSaveAs->trigger();
+    EXPECT_TRUE(QFile::exists(path("UPPER.ZRD.zrd")));
+}
+
+TEST_F(FileCommands, SaveWritesBackWithoutAPrompt)
+{
+    TForm3 form;
+    startNew(form);
+    modal->answerFile(path("card.zrd"));
+    form.FileSaveButton->click();
+    ASSERT_EQ(form.CurrentFileName, path("card.zrd"));
+    QFile::remove(path("card.zrd"));
+    form.Modified = true;
+    form.FileSave->trigger();
+    EXPECT_TRUE(QFile::exists(path("card.zrd")));
+    EXPECT_EQ(modal->asked.size(), 1u);
+}
+
+TEST_F(FileCommands, OverwriteCancelledReopensTheSaveDialog)
+{
+    TForm3 form;
+    startNew(form);
+    QFile existing(path("taken.zrd"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("old");
+    existing.close();
+    modal->answerFile(path("taken.zrd"));
+    modal->answerMessage(IDCANCEL);
+    modal->answerFile(path("other.zrd"));
+    EXPECT_EQ(form.SaveDocumentAs(), 0);
+    EXPECT_EQ(modal->messagesShown(), std::vector<QString>{LoadStr(Str::OverwritePrompt)});
+    EXPECT_EQ(modal->asked[1].buttons, MB_OKCANCEL);
+    EXPECT_TRUE(QFile::exists(path("other.zrd")));
+    QFile taken(path("taken.zrd"));
+    ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
+    EXPECT_EQ(taken.readAll(), QByteArray("old"));
+}
+
+TEST_F(FileCommands, SaveAsACopyKeepsTheNameWhenTheRenameIsRefused)
+{
+    TForm3 form;
+    startNew(form);
+    modal->answerFile(path("first.zrd"));
+    form.SaveDocumentAs();
+    form.Modified = true;
+    modal->answerFile(path("copy.zrd"));
+    modal->answerMessage(IDNO);
+    form.SaveDocumentAs();
+    EXPECT_EQ(modal->messagesShown().back(), LoadStr(Str::AdoptNamePrompt));
+    EXPECT_EQ(form.windowTitle(), title(path("first.zrd")));
+    EXPECT_FALSE(form.Modified);
+    EXPECT_TRUE(QFile::exists(path("copy.zrd")));
+    modal->answerFile(path("second.zrd"));
+    modal->answerMessage(IDYES);
+    form.SaveDocumentAs();
+    EXPECT_EQ(form.CurrentFileName, path("second.zrd"));
+}
+
+TEST_F(FileCommands, CancellingTheSaveDialogFromTheNewPromptAsksAgain)
+{
+    TForm3 form;
+    startNew(form);
+    modal->answerMessage(IDYES);
+    modal->answerFile(std::nullopt);
+    modal->answerMessage(IDCANCEL);
+    form.FileNew->trigger();
+    EXPECT_EQ(modal->messagesShown(), std::vector<QString>(2, LoadStr(Str::ChangedSavePrompt)));
+    EXPECT_EQ(modal->asked[0].buttons, MB_YESNOCANCEL);
+    EXPECT_TRUE(form.Modified);
+}
+
+TEST_F(FileCommands, NewGoesThroughPageSetupAndStartsModified)
+{
+    TForm3 form;
+    modal->answerDialog([](QDialog &d) {
+        auto &dlg = dynamic_cast<TPageSetDlg &>(d);
+        EXPECT_EQ(dlg.windowTitle(), QStringLiteral("新規作成"));
+        dlg.FormActivate();
+        dlg.WidthMemo->setText(QStringLiteral("91"));
+        dlg.WidthMemoExit();
+        dlg.HeightMemo->setText(QStringLiteral("55"));
+        dlg.HeightMemoExit();
+        dlg.OKBtn->click();
+        return dlg.result();
+    });
+    form.FileNewButton->click();
+    ASSERT_NE(form.DrawPanel, nullptr);
+    EXPECT_EQ(form.DrawPanel->size(), QSize(455, 275));
+    EXPECT_FALSE(form.BackgroundPicture->isVisibleTo(form.DrawPanel));
+    EXPECT_TRUE(form.Modified);
+    EXPECT_TRUE(form.DocumentOpen);
+    EXPECT_EQ(form.windowTitle(), title(QStringLiteral("newfile.zrd")));
+}
+
+TEST_F(FileCommands, ClearKeepsTheNameAndMarksTheDocumentModified)
+{
+    TForm3 form;
+    startNew(form);
+    modal->answerFile(path("card.zrd"));
+    form.SaveDocumentAs();
+    modal->answerMessage(IDCANCEL);
+    form.WorkSheetClear->trigger();
+    EXPECT_EQ(form.ObjectList.size(), 1);
+    modal->answerMessage(IDOK);
+    form.WorkSheetClear->trigger();
+    EXPECT_TRUE(form.ObjectList.isEmpty());
+    EXPECT_TRUE(form.Modified);
+    EXPECT_EQ(form.windowTitle(), title(path("card.zrd")));
+    EXPECT_EQ(modal->messagesShown().back(), LoadStr(Str::ClearWorksheetPrompt));
+}
+
+TEST_F(FileCommands, FileMenuFollowsTheDocument)
+{
+    TForm3 form;
+    // Before the menu ever opens, so that shortcuts find nothing to act on.
+    for (QAction *a : {form.FileSave, form.FileSaveAs, form.WorkSheetClear, form.FilePrintSetup})
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    for (QAction *a : {form.FileNew, form.FileOpen, form.FileExit})
+        EXPECT_TRUE(a->isEnabled());
+    startNew(form);
+    form.FileMenuClick();
+    for (QAction *a : {form.FileSave, form.FileSaveAs, form.WorkSheetClear, form.FilePrintSetup})
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+}
+
+TEST_F(FileCommands, OpeningADamagedFileLeavesNoWorksheet)
+{
+    TForm3 form;
+    startNew(form);
+    form.Modified = false;
+    QFile bad(path("bad.zrd"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(17, '\0'));
+    bad.close();
+    modal->answerFile(path("bad.zrd"));
+    modal->answerMessage(IDOK);
+    form.FileOpenButton->click();
+    EXPECT_EQ(form.DrawPanel, nullptr);
+    EXPECT_FALSE(form.DocumentOpen);
+    EXPECT_FALSE(form.FileSaveButton->isEnabled());
+}
+
+TEST_F(FileCommands, ClosingANewDocumentAndCancellingTheSaveKeepsTheProgramRunning)
+{
+    const QString settings = WindowSettingsWritePath();
+    QFile::remove(settings);
+    TForm3 form;
+    startNew(form);
+    form.show();
+    modal->answerMessage(IDYES);
+    modal->answerFile(std::nullopt);
+    EXPECT_FALSE(form.close());
+    EXPECT_FALSE(QFile::exists(settings));
+    modal->answerMessage(IDNO);
+    EXPECT_TRUE(form.close());
+    EXPECT_TRUE(QFile::exists(settings));
+    QFile::remove(settings);
+}
+
+} // namespace
