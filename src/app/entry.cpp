@@ -1,26 +1,56 @@
-// Program entry: the application object, its title, the main window and the message loop.
+// Program entry: the application object, its title, then the main window or a batch mode.
 #include "app/entry.h"
 
+#include "app/command_line.h"
+#include "app/export_png.h"
 #include "app/unit3.h"
 #include "platform/application.h"
 #include "platform/graphics.h"
 #include "platform/strings.h"
 
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void setUpApplication()
+{
+    Application().Title = LoadStr(Str::AppTitle);
+    QApplication::setApplicationName(QStringLiteral("velmora"));
+    QApplication::setApplicationDisplayName(Application().Title);
+    InstallFontSubstitutions();
+    QFont uiFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    uiFont.setPixelSize(12);
+    QApplication::setFont(uiFont);
+}
+
+} // namespace
+
 int VelmoraMain(int argc, char **argv)
 {
+    const CommandLine line = ParseCommandLine(argumentsOf(argc, argv));
+    if (line.mode == CommandLine::Usage) {
+        std::fprintf(stderr, "velmora: %s\n%s", line.error.toLocal8Bit().constData(),
+                     UsageText().toLocal8Bit().constData());
+        return 2;
+    }
+    // A batch mode needs no display.
+    if (line.mode != CommandLine::Gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     GuardedApplication app(argc, argv);
     try {
-        Application().Title = LoadStr(Str::AppTitle);
-        QApplication::setApplicationName(QStringLiteral("velmora"));
-        QApplication::setApplicationDisplayName(Application().Title);
-        InstallFontSubstitutions();
-        QFont uiFont(QStringLiteral("ＭＳ Ｐゴシック"));
-        uiFont.setPixelSize(12);
-        QApplication::setFont(uiFont);
-
-        QStringList arguments = QApplication::arguments();
-        arguments.removeFirst();
-        TForm3 window(arguments);
+        setUpApplication();
+        if (line.mode == CommandLine::ExportPng)
+            return ExportPng(line.documents.first(), line.output, line.dpi);
+        TForm3 window(line.documents);
         window.show();
         return app.exec();
     } catch (const std::exception &error) {

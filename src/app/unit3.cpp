@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindowStateChangeEvent>
 
@@ -83,6 +84,17 @@ void TForm3::changeEvent(QEvent *event)
             WindowSettings.MainMaximized = 0;
         }
     }
+}
+
+void TForm3::showEvent(QShowEvent *event)
+{
+    TForm2::showEvent(event);
+    // Without a window manager the window may never be activated; the start-up step runs all the same.
+    if (StartupPending)
+        QTimer::singleShot(0, this, [this] {
+            if (StartupPending)
+                FormActivate();
+        });
 }
 
 void TForm3::FormActivate()

@@ -72,13 +72,11 @@ void TGraphicControl::ChangeScale(int multiplier, int divisor)
         ScaleBounds(this, multiplier, divisor);
 }
 
-bool TGraphicControl::event(QEvent *event)
+void TGraphicControl::SetParent(QWidget *parent)
 {
-    const bool result = QWidget::event(event);
-    // Qt hides a widget that changes its parent; the control keeps its own visibility instead.
-    if (event->type() == QEvent::ParentChange && parentWidget() && visible_ && isHidden())
-        show();
-    return result;
+    setParent(parent);
+    if (parent)
+        setVisible(visible_);
 }
 
 void TGraphicControl::fire(const TMouseEvent &handler, Qt::MouseButton button, QMouseEvent *event)

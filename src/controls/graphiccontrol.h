@@ -73,7 +73,9 @@ public:
     // A disabled control lets presses fall through to what lies below it.
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value);
-    // Whether the control shows once its parent shows; kept across a change of parent.
+    // Moves the control to another parent, keeping its own visibility (QWidget::setParent hides it).
+    void SetParent(QWidget *parent);
+    // Whether the control shows once its parent shows; kept across SetParent.
     bool Visible() const { return visible_; }
     void SetVisible(bool value);
 
@@ -97,7 +99,6 @@ public:
     void ChangeScale(int multiplier, int divisor) override;
 
 protected:
-    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

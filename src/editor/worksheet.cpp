@@ -57,9 +57,9 @@ void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGr
 
     // A loaded document brings its own background and grid, read before the old worksheet went.
     BackgroundPicture = background ? background : NewBackgroundPicture(panel, widthPx, heightPx);
-    BackgroundPicture->setParent(panel);
+    BackgroundPicture->SetParent(panel);
     GridOverlay = grid ? grid : NewGridOverlay(panel, widthPx, heightPx);
-    GridOverlay->setParent(panel);
+    GridOverlay->SetParent(panel);
 
     delete ColorDialog;
     ColorDialog = new TColorDialog(this);
@@ -70,6 +70,6 @@ void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGr
 
 void TForm2::AttachCardObject(TGraphicControl *object)
 {
-    object->setParent(DrawPanel); // keeps the object's own visibility
+    object->SetParent(DrawPanel);
     ObjectList.append(object);
 }

@@ -342,3 +342,23 @@ TEST_F(Documents, ACommandLineDocumentThatCannotBeReadLeavesNoWorksheet)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Documents, LoadedObjectsShowOnAShownWorksheet)
+{
+    {
+        TForm3 form;
+        composeEverything(form);
+        form.SaveDocument(path("card.zrd"));
+    }
+    TForm3 form;
+    form.show();
+    ASSERT_EQ(form.LoadDocument(path("card.zrd")), 0);
+    for (QObject *child : form.DrawPanel->children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        EXPECT_TRUE(widget->isVisible() && !widget->isHidden());
+    }
+}
+
+} // namespace

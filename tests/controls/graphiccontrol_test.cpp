@@ -147,7 +147,7 @@ TEST(GraphicControl, VisibilityIsKeptAcrossParents)
     shape->SetWidth(10);
     shape->SetHeight(10);
     EXPECT_TRUE(shape->Visible());
-    shape->setParent(&panel);
+    shape->SetParent(&panel);
     EXPECT_FALSE(shape->isHidden());
     EXPECT_EQ(qGray(RenderWidget(panel).pixel(0, 0)), 0);
 
@@ -156,9 +156,16 @@ TEST(GraphicControl, VisibilityIsKeptAcrossParents)
     EXPECT_EQ(qGray(RenderWidget(panel).pixel(0, 0)), 255); // hidden controls are left out
 
     QWidget other;
-    shape->setParent(&other);
+    shape->SetParent(&other);
     EXPECT_TRUE(shape->isHidden());
     shape->SetVisible(true);
+    EXPECT_FALSE(shape->isHidden());
+
+    // From one shown parent to another, as a loaded document's objects move onto the worksheet.
+    panel.show();
+    other.show();
+    shape->SetParent(&panel);
+    EXPECT_TRUE(shape->isVisible());
     EXPECT_FALSE(shape->isHidden());
 }
 
