@@ -1,0 +1,144 @@
+// Loading, saving and first painting a card of 1,000 objects on a 12-megapixel JPEG background.
+#include "app/unit3.h"
+#include "controls/image.h"
+#include "controls/LabelEx.h"
+#include "controls/qvshape.h"
+#include "document/zrd_format.h"
+#include "jpeg/jpeg_image.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QByteArray photoJpeg()
+{
+    // Gradients and noise, so that the file is as large as a real photo's.
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int noise = int(random.bounded(24));
+            line[x] = qRgb((x / 16 + noise) & 0xFF, (y / 12 + noise) & 0xFF, ((x + y) / 28) & 0xFF);
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 90);
+    return bytes;
+}
+
+struct Sample {
+    QTemporaryDir dir;
+    QString path;
+    QByteArray jpeg;
+    Sample()
+    {
+        jpeg = photoJpeg();
+        path = dir.filePath(QStringLiteral("big.zrd"));
+        TForm3 form;
+        form.RebuildWorkSheet(455, 275);
+        form.BackgroundPicture->Picture().ReadData(QByteArray("\x0aTJPEGImage") + ZrdInt32(qint32(jpeg.size())) +
+                                                   jpeg);
+        for (int i = 0; i < 1000; ++i) {
+            const int x = (i * 37) % 430, y = (i * 53) % 250;
+            if (i % 2 == 0) {
+                auto *shape = new TQVShape(form.DrawPanel);
+                shape->SetShape(TQVShapeType(i % 8));
+                shape->SetLeft(x);
+                shape->SetTop(y);
+                shape->SetWidth(20);
+                shape->SetHeight(12);
+                shape->Pen().SetWidth(i % 4);
+                form.AttachCardObject(shape);
+            } else {
+                auto *label = new TLabelEx(form.DrawPanel);
+                label->SetAutoSize(false);
+                label->SetTransparent(true);
+                label->SetCaption(QStringLiteral("名刺 %1").arg(i));
+                label->SetBounds(x, y, 60, 16);
+                form.AttachCardObject(label);
+            }
+        }
+        form.SaveDocument(path);
+    }
+};
+
+Sample &sample()
+{
+    static Sample s;
+    return s;
+}
+
+void BM_ReadFileBytesOnly(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QFile file(sample().path);
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(file.readAll());
+    }
+}
+
+void BM_LoadDocument(benchmark::State &state)
+{
+    TForm3 form;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(form.LoadDocument(sample().path));
+}
+
+void BM_SaveDocument(benchmark::State &state)
+{
+    TForm3 form;
+    form.LoadDocument(sample().path);
+    const QString out = sample().dir.filePath(QStringLiteral("saved.zrd"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(form.SaveDocument(out));
+}
+
+// Load, then paint the worksheet once: the photo is decoded only now, at the size the worksheet needs.
+void BM_LoadAndFirstPaint(benchmark::State &state)
+{
+    TForm3 form;
+    QImage target(455, 275, QImage::Format_RGB32);
+    for (auto _ : state) {
+        form.LoadDocument(sample().path);
+        QPainter painter(&target);
+        form.DrawPanel->render(&painter);
+    }
+}
+
+void BM_FullDecodeOfThePhoto(benchmark::State &state)
+{
+    for (auto _ : state) {
+        TJPEGImage jpeg; // a fresh picture each time: it keeps what it decoded
+        jpeg.LoadFromBytes(sample().jpeg);
+        benchmark::DoNotOptimize(jpeg.ToImage());
+    }
+}
+
+BENCHMARK(BM_ReadFileBytesOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadAndFirstPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullDecodeOfThePhoto)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    sample(); // built before timing starts
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
