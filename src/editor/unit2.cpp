@@ -44,6 +44,8 @@ TForm2::TForm2(QWidget *parent) : TForm1(parent)
     CharGap = 0;
 
     createColorPalette();
+    connectToolButtons();
+    setUpPopupMenu();
 }
 
 TForm2::~TForm2() = default;
@@ -86,24 +88,4 @@ void TForm2::UpdatePasteCommand()
     const bool enable = offered && DrawPanel != nullptr;
     EditPaste->setEnabled(enable);
     PasteButton->setEnabled(enable);
-}
-
-void TForm2::ResetTools()
-{
-    ShapeToolOn = false;
-    TextToolOn = false;
-    EditingLabel = false;
-    PictureToolOn = false;
-    CatchPhraseToolOn = false;
-    TestMemo->setFocus();
-    TextButton->setToolTip(LoadStr(Str::HintText));
-    SquareButton->setToolTip(LoadStr(Str::HintSquare));
-    RectButton->setToolTip(LoadStr(Str::HintRect));
-    CircleButton->setToolTip(LoadStr(Str::HintCircle));
-    EllipseButton->setToolTip(LoadStr(Str::HintEllipse));
-    LineButton->setToolTip(LoadStr(Str::HintLine));
-    imageButton->setToolTip(LoadStr(Str::HintImage));
-    CFButton->setToolTip(LoadStr(Str::HintCatchPhrase));
-    if (DrawPanel)
-        DrawPanel->setToolTip(QString());
 }

@@ -5,7 +5,9 @@
 #include "editor/cursors.h"
 #include "editor/drawpanel.h"
 #include "editor/unit2.h"
+#include "platform/application.h"
 
+#include <QComboBox>
 #include <QScrollArea>
 #include <QToolButton>
 
@@ -23,12 +25,31 @@ void TForm2::RebuildWorkSheet(int widthPx, int heightPx)
     CurrentLabel = nullptr;
     CurrentPicture = nullptr;
     HasSelection = false;
+    // The transient controls went with the panel; text being typed on the old card is dropped.
+    SelectionHandles.fill(nullptr);
+    LabelFrame = nullptr;
+    InPlaceEditor = nullptr;
+    if (TextEditOpen) {
+        TextEditOpen = false;
+        TextToolOn = false;
+        EditingLabel = false;
+        enableFontCombos(true);
+        enableLineControls(true);
+        enableCutCopy(false);
+        showFontDefaults();
+    }
+    ButtonDown = false;
+    Dragging = false;
+    PressedOnObject = false;
 
     auto *panel = new TPanel(ScrollBoxClient);
     panel->SetColor(clWindow);
     panel->SetName(QStringLiteral("DrawPanel"));
     panel->SetBounds(10, 10, widthPx, heightPx);
     DrawPanel = panel;
+    panel->OnMouseDown = mouseHook(&TForm2::DrawPanelMouseDown);
+    panel->OnMouseMove = mouseHook(&TForm2::DrawPanelMouseMove);
+    panel->OnMouseUp = mouseHook(&TForm2::DrawPanelMouseUp);
     panel->SetCursor(TextButton->isChecked()                             ? TextCursorSlot
                      : PointButton->isChecked()                          ? crDefault
                      : imageButton->isChecked() || CFButton->isChecked() ? ImageCursorSlot
@@ -39,6 +60,8 @@ void TForm2::RebuildWorkSheet(int widthPx, int heightPx)
     BackgroundPicture->SetEnabled(false);
     BackgroundPicture->SetAutoSize(false);
     BackgroundPicture->SetStretch(true);
+    // Shown once a background picture is chosen or a document brings one.
+    BackgroundPicture->SetVisible(false);
 
     GridOverlay = new TGridShape(panel);
     GridOverlay->SetBounds(0, 0, widthPx, heightPx);

@@ -156,6 +156,7 @@ TEST(Worksheet, NewWorksheetHoldsBackgroundThenGrid)
     EXPECT_EQ(children[1], form.GridOverlay);
     EXPECT_EQ(form.BackgroundPicture->geometry(), QRect(0, 0, 455, 275));
     EXPECT_FALSE(form.BackgroundPicture->Enabled());
+    EXPECT_FALSE(form.BackgroundPicture->Visible()); // until a background picture is chosen
     EXPECT_TRUE(form.BackgroundPicture->Stretch());
     EXPECT_FALSE(form.BackgroundPicture->AutoSize());
     EXPECT_EQ(form.GridOverlay->GridWidth(), 10);
