@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
@@ -48,7 +49,11 @@ TForm2::TForm2(QWidget *parent) : TForm1(parent)
     setUpPopupMenu();
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2()
+{
+    // The pop-up menu goes with the base form, after this part of the editor.
+    PopupMenu->disconnect(this);
+}
 
 void TForm2::createColorPalette()
 {

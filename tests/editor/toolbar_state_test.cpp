@@ -183,17 +183,4 @@ TEST_F(ToolBar, GapThatIsNotANumberKeepsTheSizeAlreadyApplied)
     EXPECT_FALSE(form->ButtonDown);
 }
 
-TEST_F(ToolBar, ToolHintsAreTheToolNamesWhileWaiting)
-{
-    const std::pair<QToolButton *, const char *> names[] = {
-        {form->TextButton, "テキスト"},        {form->SquareButton, "矩形（正方形）"},
-        {form->RectButton, "矩形（長方形）"},  {form->CircleButton, "円"},
-        {form->EllipseButton, "楕円"},         {form->LineButton, "直線"},
-        {form->imageButton, "画像の読み込み"}, {form->CFButton, "キャッチフレーズの読み込み"}};
-    form->SquareButton->click();
-    form->PointButton->click();
-    for (auto [button, name] : names)
-        EXPECT_EQ(button->toolTip(), QString::fromUtf8(name));
-}
-
 } // namespace
