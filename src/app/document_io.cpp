@@ -58,6 +58,9 @@ struct TForm3::LoadedDocument
 
 int TForm3::SaveDocument(const QString &path)
 {
+    // Text still being typed becomes a label first, so it is saved too.
+    if (TextEditOpen)
+        CommitTextEdit();
     ZrdDocument document;
     document.header = {WorkSheetWidthMM, WorkSheetHeightMM, WorkSheetWidthPx, WorkSheetHeightPx};
     auto add = [&](std::int32_t tag, const QByteArray &payload) {

@@ -1,6 +1,7 @@
 // TForm1: builds the main window's controls at their designed places and sizes.
 #include "editor/unit1.h"
 
+#include "controls/customlabel.h"
 #include "editor/glyphs.h"
 
 #include <QAction>
@@ -193,8 +194,8 @@ void TForm1::createFontPanel()
     for (QToolButton *b : {CutButton, CopyButton, PasteButton})
         b->setEnabled(false);
 
-    TestLabel = new QLabel(FontPanel);
-    TestLabel->setVisible(false);
+    TestLabel = new TCustomLabel(FontPanel);
+    TestLabel->SetVisible(false);
     TestLabel1 = new QLabel(FontPanel);
     TestLabel1->setVisible(false);
 }

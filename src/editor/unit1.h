@@ -14,6 +14,7 @@ class QScrollArea;
 class QStatusBar;
 class QToolButton;
 class QWidget;
+class TCustomLabel;
 
 class TForm1 : public QMainWindow
 {
@@ -79,7 +80,7 @@ public:
 
     // Hidden helpers of the editor.
     QPlainTextEdit *TestMemo;
-    QLabel *TestLabel;
+    TCustomLabel *TestLabel; // measures text as a plain label does
     QLabel *TestLabel1;
 
     // Main menu.

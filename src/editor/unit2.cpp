@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
@@ -46,9 +47,15 @@ TForm2::TForm2(QWidget *parent) : TForm1(parent)
     CharGap = 0;
 
     createColorPalette();
+    connectToolButtons();
+    setUpPopupMenu();
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2()
+{
+    // The pop-up menu goes with the base form, after this part of the editor.
+    PopupMenu->disconnect(this);
+}
 
 void TForm2::createColorPalette()
 {
@@ -88,24 +95,4 @@ void TForm2::UpdatePasteCommand()
     const bool enable = offered && DrawPanel != nullptr;
     EditPaste->setEnabled(enable);
     PasteButton->setEnabled(enable);
-}
-
-void TForm2::ResetTools()
-{
-    ShapeToolOn = false;
-    TextToolOn = false;
-    EditingLabel = false;
-    PictureToolOn = false;
-    CatchPhraseToolOn = false;
-    TestMemo->setFocus();
-    TextButton->setToolTip(LoadStr(Str::HintText));
-    SquareButton->setToolTip(LoadStr(Str::HintSquare));
-    RectButton->setToolTip(LoadStr(Str::HintRect));
-    CircleButton->setToolTip(LoadStr(Str::HintCircle));
-    EllipseButton->setToolTip(LoadStr(Str::HintEllipse));
-    LineButton->setToolTip(LoadStr(Str::HintLine));
-    imageButton->setToolTip(LoadStr(Str::HintImage));
-    CFButton->setToolTip(LoadStr(Str::HintCatchPhrase));
-    if (DrawPanel)
-        DrawPanel->setToolTip(QString());
 }

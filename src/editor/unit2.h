@@ -1,12 +1,16 @@
 // TForm2: the card editor on top of the visual base: worksheet, object list, settings and editing state.
 #pragma once
 
+#include "controls/graphiccontrol.h"
+#include "editor/card_kind.h"
+#include "editor/edit_geometry.h"
 #include "editor/unit1.h"
 #include "platform/colors.h"
 #include "platform/graphics.h"
 
 #include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <array>
 
@@ -15,6 +19,7 @@ class TColorDialog;
 class TGraphicControl;
 class TGridShape;
 class TImage;
+class TInPlaceEditor;
 class TLabelEx;
 class TQVShape;
 
@@ -75,8 +80,10 @@ public:
     TQVShape *CurrentShape = nullptr;
     TLabelEx *CurrentLabel = nullptr;
     TImage *CurrentPicture = nullptr;
-    std::array<TQVShape *, 8> SelectionHandles{};
+    std::array<TQVShape *, HandleCount> SelectionHandles{};
     TQVShape *LabelFrame = nullptr;
+    // The edit box of in-place text editing; exists while TextEditOpen.
+    TInPlaceEditor *InPlaceEditor = nullptr;
 
     // Dragging.
     bool ButtonDown = false;
@@ -84,11 +91,8 @@ public:
     bool PressedOnObject = false;
     QPoint PressPoint;
     QPoint MousePoint;
-    QRect DragRect;
-    struct
-    {
-        int left = 0, top = 0, right = 0, bottom = 0, width = 0, height = 0;
-    } ResizeOrigin;
+    EditRect DragRect;
+    TResizeOrigin ResizeOrigin;
     float ImageAspect = 1.0f;
 
     // Change tracking.
@@ -109,17 +113,124 @@ public:
     // The worksheet's background picture and grid overlay as a new worksheet has them.
     static TImage *NewBackgroundPicture(QWidget *parent, int widthPx, int heightPx);
     static TGridShape *NewGridOverlay(QWidget *parent, int widthPx, int heightPx);
-    // Puts a card object on the worksheet above the others and appends it to ObjectList.
-    void AttachCardObject(TGraphicControl *object);
     // Paste is offered when the clipboard holds something a card can take and a worksheet exists.
     void UpdatePasteCommand();
     // Shows a colour on the F or B panel with its caption in the contrast colour.
     static void ShowPanelColor(QLabel *panel, TColor color);
 
-protected:
-    // The tool-bar and selection state a new worksheet starts from.
+    // Card objects. Puts the object on the worksheet above the others (an object read off the worksheet
+    // moves onto it), attaches the press, drag and release handlers of its kind (and the double-click
+    // of a label) and appends it to ObjectList; anything but a shape, label or picture is
+    // refused with a VelmoraError.
+    void AttachCardObject(TGraphicControl *object);
+    // Takes an object off the worksheet and out of ObjectList, deselecting first; counts a change.
+    void RemoveCardObject(QWidget *object);
+
+    // Tools (mouse_tools.cpp).
+    // Clears the tool flags, deselects, takes the focus off the tool bar and puts the tool hints back.
     virtual void ResetTools();
+    // A point rounded to the grid pitch.
+    QPoint SnapPoint(int x, int y) const;
+    void PointButtonClick();
+    void RectButtonClick();
+    void SquareButtonClick();
+    void EllipseButtonClick();
+    void CircleButtonClick();
+    void LineButtonClick();
+    void TextButtonClick();
+    void imageButtonClick();
+    void CFButtonClick();
+
+    // Mouse events of the worksheet, the card objects and the handles; coordinates are the receiving
+    // control's own.
+    void DrawPanelMouseDown(TGraphicControl *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                            int x, int y);
+    void DrawPanelMouseMove(TGraphicControl *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                            int x, int y);
+    void DrawPanelMouseUp(TGraphicControl *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                          int y);
+    void ObjectMouseDown(TGraphicControl *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                         int y);
+    void ObjectMouseMove(TGraphicControl *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                         int y);
+    void ObjectMouseUp(TGraphicControl *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                       int y);
+    void HandleMouseDown(int handle, Qt::KeyboardModifiers shift, int x, int y);
+    void HandleMouseMove(int handle, Qt::KeyboardModifiers shift, int x, int y);
+    void HandleMouseUp(int handle);
+    // Double-click on a label: open it for editing.
+    void LabelDblClick(TGraphicControl *sender);
+
+    // Selection (selection.cpp).
+    void SelectObject(QWidget *object, int top, int left, int height, int width);
+    void Deselect();
+
+    // In-place text editing (textedit.cpp).
+    void OpenEditorForNewLabel(int x, int y);
+    void FitEditorToText();
+    void CommitTextEdit();
+    void BeginLabelEdit();
+    // Sets bold, italic and underline of a font as the three style buttons show.
+    void ApplyFontButtons(TFont &font);
+
+    // Places a picture (kind 0) or catch-phrase picture (kind 1) chosen in the picture dialog with its
+    // top-left corner at PressPoint.
+    void PlacePicture(int kind);
+
+protected:
+    // Shows the pop-up items for a card object, or for the worksheet when `object` is null, and opens
+    // the pop-up menu at a point on the screen.
+    void showPopupFor(QWidget *object, QPoint globalPos);
 
 private:
     void createColorPalette();
+    void connectToolButtons();
+    void setUpPopupMenu();
+    void hidePopupItems();
+
+    // Tools.
+    void chooseTool(int tool, bool *flag, TCursor cursor, int prompt, QToolButton *button);
+    void returnToPointer();
+    void setWorksheetCursor(TCursor cursor);
+    void showWorksheetHint(bool on);
+    bool snapApplies(Qt::KeyboardModifiers shift) const;
+    int snapPitch(Qt::KeyboardModifiers shift) const;
+    QPoint snapIfApplies(Qt::KeyboardModifiers shift, int x, int y) const;
+
+    // Card objects.
+    using MouseHandler = void (TForm2::*)(TGraphicControl *, Qt::MouseButton, Qt::KeyboardModifiers, int,
+                                          int);
+    // A control's mouse hook running one of the handlers above; what escapes the handler is shown by
+    // the default exception box and ends that handler.
+    TMouseEvent mouseHook(MouseHandler handler);
+    void attachHandlers(TGraphicControl *object);
+    void forgetObject(QWidget *object);
+
+    // Selection.
+    void createHandles(const EditRect &box, bool line, TQVShapeType shape);
+    void placeHandles(const EditRect &box);
+    void destroyHandles();
+    void createLabelFrame(const EditRect &box);
+    void applyCombosToLabel(TLabelEx *label);
+
+    // Tool-bar state (toolbar_state.cpp).
+    void enableCutCopy(bool on);
+    void enableStyleButtons(bool on);
+    void enableFontCombos(bool on);
+    void enableLineControls(bool on);
+    void showLineSettings(int width, TPenStyle style);
+    void showFontState(bool bold, bool italic, bool underline);
+    void showFontTexts(const QString &name, int size, int gap);
+    void showFontDefaults();
+
+    // Text editing.
+    QSize measurePlainLabel(const TFont &font, const QString &text);
+    TInPlaceEditor *createEditor(int left, int top);
+    void closeEditor();
+    void fitLabelToText(TLabelEx *label);
+
+    // The shape a press on the worksheet began with a shape tool, until its release.
+    QPointer<QWidget> drawingShape_;
+    // The handle being dragged, or -1.
+    int resizeHandle_ = -1;
 };

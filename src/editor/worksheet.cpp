@@ -5,7 +5,9 @@
 #include "editor/cursors.h"
 #include "editor/drawpanel.h"
 #include "editor/unit2.h"
+#include "platform/application.h"
 
+#include <QComboBox>
 #include <QScrollArea>
 #include <QToolButton>
 
@@ -44,12 +46,31 @@ void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGr
     CurrentLabel = nullptr;
     CurrentPicture = nullptr;
     HasSelection = false;
+    // The transient controls went with the panel; text being typed on the old card is dropped.
+    SelectionHandles.fill(nullptr);
+    LabelFrame = nullptr;
+    InPlaceEditor = nullptr;
+    if (TextEditOpen) {
+        TextEditOpen = false;
+        TextToolOn = false;
+        EditingLabel = false;
+        enableFontCombos(true);
+        enableLineControls(true);
+        enableCutCopy(false);
+        showFontDefaults();
+    }
+    ButtonDown = false;
+    Dragging = false;
+    PressedOnObject = false;
 
     auto *panel = new TPanel(ScrollBoxClient);
     panel->SetColor(clWindow);
     panel->SetName(QStringLiteral("DrawPanel"));
     panel->SetBounds(10, 10, widthPx, heightPx);
     DrawPanel = panel;
+    panel->OnMouseDown = mouseHook(&TForm2::DrawPanelMouseDown);
+    panel->OnMouseMove = mouseHook(&TForm2::DrawPanelMouseMove);
+    panel->OnMouseUp = mouseHook(&TForm2::DrawPanelMouseUp);
     panel->SetCursor(TextButton->isChecked()                             ? TextCursorSlot
                      : PointButton->isChecked()                          ? crDefault
                      : imageButton->isChecked() || CFButton->isChecked() ? ImageCursorSlot
@@ -66,10 +87,4 @@ void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGr
 
     ScrollBoxClient->setMinimumSize(widthPx + 20, heightPx + 20);
     panel->show();
-}
-
-void TForm2::AttachCardObject(TGraphicControl *object)
-{
-    object->SetParent(DrawPanel);
-    ObjectList.append(object);
 }

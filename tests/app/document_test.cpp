@@ -362,3 +362,31 @@ TEST_F(Documents, LoadedObjectsShowOnAShownWorksheet)
 }
 
 } // namespace
+
+#include "editor/inplace_editor.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+TEST_F(Documents, TextBeingTypedIsSavedAsALabel)
+{
+    TForm3 form;
+    form.resize(700, 500);
+    form.show();
+    form.RebuildWorkSheet(455, 275);
+    form.TextButtonClick();
+    form.DrawPanelMouseDown(static_cast<TGraphicControl *>(form.DrawPanel), Qt::LeftButton, Qt::NoModifier,
+                            40, 40);
+    ASSERT_TRUE(form.TextEditOpen);
+    QTest::keyClicks(form.InPlaceEditor, QStringLiteral("Ann"));
+    ASSERT_EQ(form.SaveDocument(path("typed.zrd")), 0);
+    EXPECT_FALSE(form.TextEditOpen);
+    TForm3 again;
+    ASSERT_EQ(again.LoadDocument(path("typed.zrd")), 0);
+    ASSERT_EQ(again.ObjectList.size(), 1);
+    EXPECT_EQ(dynamic_cast<TLabelEx *>(again.ObjectList[0])->Caption(), QStringLiteral("Ann"));
+}
+
+} // namespace

@@ -156,6 +156,8 @@ TEST(Worksheet, NewWorksheetHoldsBackgroundThenGrid)
     EXPECT_EQ(children[1], form.GridOverlay);
     EXPECT_EQ(form.BackgroundPicture->geometry(), QRect(0, 0, 455, 275));
     EXPECT_FALSE(form.BackgroundPicture->Enabled());
+    // New documents and cleared worksheets hide it; a loaded document's says whether it shows.
+    EXPECT_TRUE(form.BackgroundPicture->Visible());
     EXPECT_TRUE(form.BackgroundPicture->Stretch());
     EXPECT_FALSE(form.BackgroundPicture->AutoSize());
     EXPECT_EQ(form.GridOverlay->GridWidth(), 10);
