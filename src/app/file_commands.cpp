@@ -39,11 +39,7 @@ void TForm3::ShowTitleLine()
 
 void TForm3::DiscardFailedDocument()
 {
-    delete DrawPanel;
-    DrawPanel = nullptr;
-    BackgroundPicture = nullptr;
-    GridOverlay = nullptr;
-    ObjectList.clear();
+    DestroyWorkSheet();
     Modified = false;
     DocumentOpen = false;
     UpdateDocumentCommands();

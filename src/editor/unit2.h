@@ -110,6 +110,8 @@ public:
     // new background picture and grid overlay unless they are handed in (a loaded document's).
     void RebuildWorkSheet(int widthPx, int heightPx, TImage *background = nullptr,
                           TGridShape *grid = nullptr);
+    // Resets the tools and destroys the worksheet with everything on it; nothing keeps pointing into it.
+    void DestroyWorkSheet();
     // The worksheet's background picture and grid overlay as a new worksheet has them.
     static TImage *NewBackgroundPicture(QWidget *parent, int widthPx, int heightPx);
     static TGridShape *NewGridOverlay(QWidget *parent, int widthPx, int heightPx);

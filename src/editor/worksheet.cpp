@@ -32,7 +32,7 @@ TGridShape *TForm2::NewGridOverlay(QWidget *parent, int widthPx, int heightPx)
     return grid;
 }
 
-void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGridShape *grid)
+void TForm2::DestroyWorkSheet()
 {
     ResetTools();
     // The panel owns every card object; the references into it go with it.
@@ -62,6 +62,11 @@ void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGr
     ButtonDown = false;
     Dragging = false;
     PressedOnObject = false;
+}
+
+void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGridShape *grid)
+{
+    DestroyWorkSheet();
 
     auto *panel = new TPanel(ScrollBoxClient);
     panel->SetColor(clWindow);
