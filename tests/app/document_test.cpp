@@ -390,3 +390,27 @@ TEST_F(Documents, TextBeingTypedIsSavedAsALabel)
 }
 
 } // namespace
+
+#include "jpeg/jpeg_image.h"
+
+namespace {
+
+TEST_F(Documents, LoadingDoesNotDecodeAPhotoBeforeItIsDrawn)
+{
+    {
+        TForm3 form;
+        composeEverything(form);
+        form.SaveDocument(path("card.zrd"));
+    }
+    TForm3 form;
+    ASSERT_EQ(form.LoadDocument(path("card.zrd")), 0);
+    auto *jpeg = dynamic_cast<TJPEGImage *>(form.BackgroundPicture->Picture().Graphic());
+    ASSERT_NE(jpeg, nullptr);
+    EXPECT_EQ(jpeg->DecodeCount(), 0);
+    QImage target(455, 275, QImage::Format_RGB32);
+    QPainter painter(&target);
+    form.DrawPanel->render(&painter);
+    EXPECT_EQ(jpeg->DecodeCount(), 1);
+}
+
+} // namespace
