@@ -10,8 +10,10 @@ stage "Dependencies"
 scripts/install-deps.sh
 
 jobs=$(nproc)
-launcher=()
-if command -v ccache >/dev/null; then
+# ccache, when installed and its cache folder is writable, makes rebuilds from a fresh checkout quick.
+launcher=(-DCMAKE_C_COMPILER_LAUNCHER= -DCMAKE_CXX_COMPILER_LAUNCHER=)
+if command -v ccache >/dev/null && cache=$(ccache -k cache_dir 2>/dev/null) && mkdir -p "$cache" 2>/dev/null &&
+  [ -w "$cache" ]; then
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
