@@ -1,10 +1,8 @@
 // Writes a small seed corpus for jpeg_fuzz: baseline, progressive, greyscale and CMYK JPEG files.
 #include "jpeg_samples.h"
+#include "seed_files.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPainter>
-#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -12,27 +10,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s DIRECTORY\n", argv[0]);
         return 2;
     }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(QStringLiteral(".")))
-        return 1;
     QImage picture(40, 24, QImage::Format_RGB32);
     picture.fill(QColor(200, 30, 40));
     QPainter(&picture).fillRect(16, 8, 24, 16, QColor(20, 60, 220));
-    const struct
-    {
-        const char *name;
-        QByteArray bytes;
-    } seeds[] = {
-        {"baseline.jpg", EncodeRgbJpeg(picture, 75)},
-        {"progressive.jpg", EncodeRgbJpeg(picture, 75, true)},
-        {"grey.jpg", EncodeGrayJpeg(24, 16, 90)},
-        {"adobe_cmyk.jpg", EncodeCmykJpeg(16, 16, {255, 0, 0, 255}, false, true)},
-        {"ycck.jpg", EncodeCmykJpeg(16, 16, {0, 255, 0, 200}, true, true)},
-    };
-    for (const auto &seed : seeds) {
-        QFile file(dir.filePath(QString::fromLatin1(seed.name)));
-        if (!file.open(QIODevice::WriteOnly) || file.write(seed.bytes) != seed.bytes.size())
-            return 1;
-    }
-    return 0;
+    return WriteSeedFiles(argv[0], argv[1],
+                          {
+                              {"baseline.jpg", EncodeRgbJpeg(picture, 75)},
+                              {"progressive.jpg", EncodeRgbJpeg(picture, 75, true)},
+                              {"grey.jpg", EncodeGrayJpeg(24, 16, 90)},
+                              {"adobe_cmyk.jpg", EncodeCmykJpeg(16, 16, {255, 0, 0, 255}, false, true)},
+                              {"ycck.jpg", EncodeCmykJpeg(16, 16, {0, 255, 0, 200}, true, true)},
+                          });
 }

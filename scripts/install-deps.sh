@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Velmora needs to build, run and test.
+# Installs the Debian 12 packages Velmora needs to build, run and test (clang and its sanitizer and
+# fuzzer runtimes, llvm-symbolizer for readable sanitizer reports, ccache for repeated builds).
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev
   libjpeg62-turbo-dev libemf2svg-dev libwmf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev llvm ccache
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth
 )
