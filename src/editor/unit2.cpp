@@ -6,6 +6,7 @@
 #include "platform/application.h"
 #include "platform/strings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -47,6 +48,10 @@ TForm2::TForm2(QWidget *parent) : TForm1(parent)
     CharGap = 0;
 
     createColorPalette();
+    connect(GridButton, &QToolButton::clicked, this, &TForm2::GridButtonClick);
+    // The background picture and grid setting commands are not built yet.
+    for (QAction *a : {OtherBGImage, OtherBGImageClear, BGGrid})
+        a->setEnabled(false);
     connectToolButtons();
     setUpPopupMenu();
 }

@@ -115,6 +115,8 @@ public:
     // The worksheet's background picture and grid overlay as a new worksheet has them.
     static TImage *NewBackgroundPicture(QWidget *parent, int widthPx, int heightPx);
     static TGridShape *NewGridOverlay(QWidget *parent, int widthPx, int heightPx);
+    // Shows the grid when it is hidden and hides it when it is shown.
+    void GridButtonClick();
     // Paste is offered when the clipboard holds something a card can take and a worksheet exists.
     void UpdatePasteCommand();
     // Shows a colour on the F or B panel with its caption in the contrast colour.

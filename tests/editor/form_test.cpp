@@ -190,3 +190,20 @@ TEST(Worksheet, RebuildDiscardsEveryObjectAndTakesTheNewSize)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Worksheet, GridButtonShowsAndHidesTheGridWithoutAChange)
+{
+    TForm2 form;
+    form.RebuildWorkSheet(455, 275);
+    form.GridButton->setEnabled(true);
+    form.GridButton->click();
+    EXPECT_FALSE(form.GridOverlay->Visible());
+    form.GridButton->click();
+    EXPECT_TRUE(form.GridOverlay->Visible());
+    EXPECT_FALSE(form.Modified);
+    EXPECT_EQ(form.ModificationCount, 0);
+}
+
+} // namespace
