@@ -105,6 +105,10 @@ public:
     // Selects A4 or Letter in PaperSizeCB when the paper is exactly that size.
     void SelectPaperSize();
 
+    // The designed size of the dialog's client area.
+    static constexpr int ClientWidth = 612;
+    static constexpr int ClientHeight = 446;
+
 protected:
     // Closing with OK stays open, after message 1040, while the card has no size.
     void done(int result) override;
