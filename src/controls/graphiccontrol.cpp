@@ -1,6 +1,8 @@
 // The windowless control base: state shared by every card control and mouse event delivery.
 #include "controls/graphiccontrol.h"
 
+#include "controls/shapegeometry.h"
+
 #include <QMouseEvent>
 #include <QPointer>
 #include <algorithm>
@@ -63,7 +65,8 @@ void TGraphicControl::SetHeight(int value)
 
 void TGraphicControl::SetBounds(int left, int top, int width, int height)
 {
-    setGeometry(left, top, std::clamp(width, 0, QWIDGETSIZE_MAX), std::clamp(height, 0, QWIDGETSIZE_MAX));
+    setGeometry(ClampPosition(left), ClampPosition(top), std::clamp(width, 0, QWIDGETSIZE_MAX),
+                std::clamp(height, 0, QWIDGETSIZE_MAX));
 }
 
 void TGraphicControl::ChangeScale(int multiplier, int divisor)

@@ -24,7 +24,8 @@ QRect ShapeBounds(int left, int top, int width, int height, int penWidth)
 {
     const long long p = penWidth;
     const long long h = p / 2;
-    return QRect(clampInt(left - h), clampInt(top - h), clampSize(width + p + 1), clampSize(height + p + 1));
+    return QRect(ClampPosition(left - h), ClampPosition(top - h), clampSize(width + p + 1),
+                 clampSize(height + p + 1));
 }
 
 ShapeFigure FigureFor(TQVShapeType shape, int width, int height, int penWidth)

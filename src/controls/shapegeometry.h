@@ -17,6 +17,13 @@ enum TQVShapeType : std::uint8_t {
 };
 constexpr int QVShapeTypeCount = 8;
 
+// A control position kept far enough inside the int range that its right and bottom edges are too.
+inline int ClampPosition(long long v)
+{
+    constexpr long long limit = 1LL << 30;
+    return int(v < -limit ? -limit : v > limit ? limit : v);
+}
+
 // The control's bounds for a figure box (left, top, width, height) and a pen width: widened by the pen
 // so a thick outline is never clipped. Sizes are clamped to what a widget can have.
 QRect ShapeBounds(int left, int top, int width, int height, int penWidth);
