@@ -10,6 +10,7 @@
 #include "controls/qvshape.h"
 #include "document/streamable.h"
 #include "document/zrd_format.h"
+#include "editor/card_kind.h"
 #include "platform/application.h"
 #include "platform/config_paths.h"
 #include "platform/errors.h"
@@ -33,6 +34,21 @@ QByteArray readWholeFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
     return bytes;
+}
+
+// The record tag a card object is saved under; 0 for anything that is not a card object.
+std::int32_t objectTag(CardKind kind)
+{
+    switch (kind) {
+    case CardKind::Shape:
+        return ZrdTag::Shape;
+    case CardKind::Label:
+        return ZrdTag::Label;
+    case CardKind::Picture:
+        return ZrdTag::Picture;
+    default:
+        return 0;
+    }
 }
 
 void showBadFile()
@@ -73,14 +89,9 @@ int TForm3::SaveDocument(const QString &path)
     add(ZrdTag::Tonbo, QByteArray(1, PageLayout.Tonbo ? '\1' : '\0'));
     add(ZrdTag::Background, WriteComponent(*BackgroundPicture));
     add(ZrdTag::Grid, WriteComponent(*GridOverlay));
-    for (QWidget *object : ObjectList) {
-        if (auto *shape = dynamic_cast<TQVShape *>(object))
-            add(ZrdTag::Shape, WriteComponent(*shape));
-        else if (auto *label = dynamic_cast<TLabelEx *>(object))
-            add(ZrdTag::Label, WriteComponent(*label));
-        else if (auto *picture = dynamic_cast<TImage *>(object))
-            add(ZrdTag::Picture, WriteComponent(*picture));
-    }
+    for (QWidget *object : ObjectList)
+        if (const std::int32_t tag = objectTag(KindOf(object)))
+            add(tag, WriteComponent(dynamic_cast<const Streamable &>(*object)));
     add(ZrdTag::ColorDialog, WriteComponent(*ColorDialog));
 
     QString error;

@@ -91,11 +91,7 @@ void TForm3::NewFromPageSetup()
     if (Application().Modal().execDialog(dialog) == QDialog::Accepted) {
         PageSetupData document;
         TakePageSetupResults(dialog.Result(), document);
-        WorkSheetWidthMM = document.WorkSheetWidthMM;
-        WorkSheetHeightMM = document.WorkSheetHeightMM;
-        WorkSheetWidthPx = document.WorkSheetWidthPx;
-        WorkSheetHeightPx = document.WorkSheetHeightPx;
-        PageLayout = document.Layout;
+        takePageSetupData(document);
         RebuildWorkSheet(WorkSheetWidthPx, WorkSheetHeightPx);
         BackgroundPicture->SetVisible(false);
         CurrentFileName = DefaultFileName;

@@ -7,7 +7,7 @@
 #include "layout/pageset.h"
 #include "platform/application.h"
 
-void TForm3::FilePrintSetupClick()
+PageSetupData TForm3::pageSetupData() const
 {
     PageSetupData document;
     document.Layout = PageLayout;
@@ -17,19 +17,28 @@ void TForm3::FilePrintSetupClick()
     document.WorkSheetHeightPx = WorkSheetHeightPx;
     document.ProgramVersion = ProgramVersion;
     document.LegacyLayoutLoaded = LegacyLayoutLoaded;
-    document.NewDocument = false;
+    return document;
+}
 
+void TForm3::takePageSetupData(const PageSetupData &document)
+{
+    PageLayout = document.Layout;
+    WorkSheetWidthMM = document.WorkSheetWidthMM;
+    WorkSheetHeightMM = document.WorkSheetHeightMM;
+    WorkSheetWidthPx = document.WorkSheetWidthPx;
+    WorkSheetHeightPx = document.WorkSheetHeightPx;
+    LegacyLayoutLoaded = false;
+}
+
+void TForm3::FilePrintSetupClick()
+{
+    PageSetupData document = pageSetupData();
     TPageSetDlg dialog(document);
     dialog.move(WindowSettings.PageSetupLeft, WindowSettings.PageSetupTop);
     const bool accepted = Application().Modal().execDialog(dialog) == QDialog::Accepted;
     if (accepted) {
         const PageSetupChanges changes = TakePageSetupResults(dialog.Result(), document);
-        PageLayout = document.Layout;
-        WorkSheetWidthMM = document.WorkSheetWidthMM;
-        WorkSheetHeightMM = document.WorkSheetHeightMM;
-        WorkSheetWidthPx = document.WorkSheetWidthPx;
-        WorkSheetHeightPx = document.WorkSheetHeightPx;
-        LegacyLayoutLoaded = false;
+        takePageSetupData(document);
         if (changes.cardSize && DrawPanel) {
             DrawPanel->resize(WorkSheetWidthPx, WorkSheetHeightPx);
             BackgroundPicture->resize(DrawPanel->size());

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+struct PageSetupData;
 struct ZrdDocument;
 
 // The name with ".zrd" appended unless it ends in exactly that (the comparison is case-sensitive).
@@ -94,6 +95,9 @@ private:
     // The save dialog with the overwrite prompt, the extension added; nothing when cancelled.
     std::optional<QString> ChooseSaveName();
     void NewFromPageSetup();
+    // The document's card size and layout as the page setup dialog takes them, and taken back.
+    PageSetupData pageSetupData() const;
+    void takePageSetupData(const PageSetupData &document);
 
     // The window's place and size while it was last neither maximized nor minimized.
     QRect normalGeometry_;
