@@ -3,11 +3,10 @@
 #include "app/layout_record.h"
 #include "app/unit3.h"
 
-#include "controls/LabelEx.h"
+#include "controls/card_classes.h"
 #include "controls/colordialog.h"
 #include "controls/gridshape.h"
 #include "controls/image.h"
-#include "controls/qvshape.h"
 #include "document/streamable.h"
 #include "document/zrd_format.h"
 #include "editor/card_kind.h"
@@ -21,20 +20,6 @@
 #include <vector>
 
 namespace {
-
-// The largest worksheet a document may ask for; beyond it the header is taken as damage.
-constexpr std::int32_t kMaxWorkSheetPx = 20000;
-
-QByteArray readWholeFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-    return bytes;
-}
 
 // The record tag a card object is saved under; 0 for anything that is not a card object.
 std::int32_t objectTag(CardKind kind)
@@ -106,11 +91,9 @@ int TForm3::LoadDocument(const QString &path)
 {
     LoadedFileVersion.clear();
     try {
-        const QByteArray file = readWholeFile(path);
+        const QByteArray file = ReadWholeFile(path);
         ZrdDocument document;
-        if (ParseZrd(file, document) != ZrdParse::Ok || document.header.WorkSheetWidthPx < 0 ||
-            document.header.WorkSheetHeightPx < 0 || document.header.WorkSheetWidthPx > kMaxWorkSheetPx ||
-            document.header.WorkSheetHeightPx > kMaxWorkSheetPx) {
+        if (ParseZrd(file, document) != ZrdParse::Ok || !ZrdHeaderPlausible(document.header)) {
             showBadFile();
             return -1;
         }
@@ -143,13 +126,7 @@ std::unique_ptr<TForm3::LoadedDocument> TForm3::readRecords(const ZrdDocument &d
         case ZrdTag::LabelOld:
         case ZrdTag::Label:
         case ZrdTag::Picture: {
-            TGraphicControl *object = nullptr;
-            if (record.tag == ZrdTag::Shape)
-                object = new TQVShape(&d.staging);
-            else if (record.tag == ZrdTag::Picture)
-                object = new TImage(&d.staging);
-            else
-                object = new TLabelEx(&d.staging);
+            TGraphicControl *object = NewCardObjectForTag(record.tag, &d.staging);
             d.objects.push_back(object);
             ReadComponent(record.payload, dynamic_cast<Streamable &>(*object));
             break;

@@ -5,6 +5,7 @@
 #include "controls/image.h"
 #include "controls/qvshape.h"
 #include "document/component_registry.h"
+#include "document/zrd_format.h"
 #include "jpeg/jpeg_image.h"
 #include "platform/picture.h"
 
@@ -27,4 +28,19 @@ void RegisterCardClasses()
     registerControl<TQVShape>(QStringLiteral("TQVShape"));
     registerControl<TImage>(QStringLiteral("TImage"));
     registerControl<TLabelEx>(QStringLiteral("TLabelEx"));
+}
+
+TGraphicControl *NewCardObjectForTag(std::int32_t tag, QWidget *parent)
+{
+    switch (tag) {
+    case ZrdTag::Shape:
+        return new TQVShape(parent);
+    case ZrdTag::LabelOld:
+    case ZrdTag::Label:
+        return new TLabelEx(parent);
+    case ZrdTag::Picture:
+        return new TImage(parent);
+    default:
+        return nullptr;
+    }
 }

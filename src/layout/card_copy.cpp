@@ -57,7 +57,7 @@ std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QW
     return panel;
 }
 
-void ScaleCardCopy(TPanel &copy, int m, int d)
+void ScaleCardCopy(TPanel &copy, int m, int d, GapScaling gaps)
 {
     ScaleBy(&copy, m, d);
     for (QObject *child : copy.children()) {
@@ -67,7 +67,7 @@ void ScaleCardCopy(TPanel &copy, int m, int d)
             shape->SetWidth(scaled(shape->Width(), m, d));
             shape->SetHeight(scaled(shape->Height(), m, d));
             shape->Pen().SetWidth(scaled(shape->Pen().Width(), m, d));
-        } else if (auto *label = dynamic_cast<TLabelEx *>(child)) {
+        } else if (auto *label = dynamic_cast<TLabelEx *>(child); label && gaps == GapScaling::Scaled) {
             label->SetGap(scaled(label->Gap(), m, d));
         }
     }

@@ -1,0 +1,48 @@
+// The card copy read from a template document's records, for the wizard's preview.
+#include "layout/card_copy.h"
+
+#include "controls/card_classes.h"
+#include "controls/colordialog.h"
+#include "controls/gridshape.h"
+#include "controls/image.h"
+#include "document/streamable.h"
+#include "document/zrd_format.h"
+#include "editor/drawpanel.h"
+#include "platform/errors.h"
+
+namespace {
+
+constexpr qsizetype kHeaderSize = 16;
+
+} // namespace
+
+std::unique_ptr<TPanel> ComposeTemplatePreview(const QByteArray &file)
+{
+    // The header and the first tag are read before anything is tested, so a shorter file is a read error.
+    if (file.size() < kHeaderSize + 4)
+        throw EReadError(QStringLiteral("Stream read error"));
+    ZrdDocument document;
+    if (ParseZrd(file, document) != ZrdParse::Ok || !ZrdHeaderPlausible(document.header))
+        return nullptr;
+
+    auto panel = std::make_unique<TPanel>();
+    panel->hide();
+    panel->SetColor(0xFFFFFF);
+    panel->resize(document.header.WorkSheetWidthPx, document.header.WorkSheetHeightPx);
+    for (const ZrdRecord &record : document.records) {
+        if (TGraphicControl *object = NewCardObjectForTag(record.tag, panel.get())) {
+            ReadComponent(record.payload, dynamic_cast<Streamable &>(*object));
+        } else if (record.tag == ZrdTag::Background) {
+            ReadComponent(record.payload, *new TImage(panel.get()));
+        } else if (record.tag == ZrdTag::Grid) {
+            // Read so that a damaged grid is reported as the load would; never shown.
+            TGridShape grid;
+            ReadComponent(record.payload, grid);
+        } else if (record.tag == ZrdTag::ColorDialog) {
+            TColorDialog dialog;
+            ReadComponent(record.payload, dialog);
+        }
+    }
+    ScaleCardCopy(*panel, 50, 100, GapScaling::Kept);
+    return panel;
+}
