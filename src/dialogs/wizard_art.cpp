@@ -130,34 +130,36 @@ void paintPlusBadge(QPainter &p, QPointF centre, qreal radius)
     p.drawLine(centre - QPointF(0, radius * 0.45), centre + QPointF(0, radius * 0.45));
 }
 
+// A picture of `size` on the backdrop; `paint` draws the rest, given the painter, width and height.
+template <typename Paint> QPixmap drawPicture(QSize size, Paint paint)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintBackdrop(p, size);
+    paint(p, qreal(size.width()), qreal(size.height()));
+    return pixmap;
+}
+
 } // namespace
 
 QPixmap WizardOpenOrNewPicture(QSize size)
 {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintBackdrop(p, size);
-    const qreal w = size.width(), h = size.height();
-    paintCard(p, QPointF(w * 0.62, h * 0.30), QSizeF(w * 0.56, w * 0.34), 8, CardStyle::Band);
-    paintPlusBadge(p, QPointF(w * 0.86, h * 0.17), w * 0.07);
-    paintFolder(p, QRectF(w * 0.12, h * 0.50, w * 0.62, h * 0.36));
-    return pixmap;
+    return drawPicture(size, [](QPainter &p, qreal w, qreal h) {
+        paintCard(p, QPointF(w * 0.62, h * 0.30), QSizeF(w * 0.56, w * 0.34), 8, CardStyle::Band);
+        paintPlusBadge(p, QPointF(w * 0.86, h * 0.17), w * 0.07);
+        paintFolder(p, QRectF(w * 0.12, h * 0.50, w * 0.62, h * 0.36));
+    });
 }
 
 QPixmap WizardTemplatePicture(QSize size)
 {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintBackdrop(p, size);
-    const qreal w = size.width(), h = size.height();
-    const QSizeF card(w * 0.58, w * 0.35);
-    paintCard(p, QPointF(w * 0.36, h * 0.64), QSizeF(w * 0.30, w * 0.50), -14, CardStyle::Vertical);
-    paintCard(p, QPointF(w * 0.58, h * 0.70), card, 10, CardStyle::Plain);
-    paintCard(p, QPointF(w * 0.50, h * 0.44), card, -4, CardStyle::Rule);
-    paintCard(p, QPointF(w * 0.54, h * 0.22), card, 6, CardStyle::Band);
-    return pixmap;
+    return drawPicture(size, [](QPainter &p, qreal w, qreal h) {
+        const QSizeF card(w * 0.58, w * 0.35);
+        paintCard(p, QPointF(w * 0.36, h * 0.64), QSizeF(w * 0.30, w * 0.50), -14, CardStyle::Vertical);
+        paintCard(p, QPointF(w * 0.58, h * 0.70), card, 10, CardStyle::Plain);
+        paintCard(p, QPointF(w * 0.50, h * 0.44), card, -4, CardStyle::Rule);
+        paintCard(p, QPointF(w * 0.54, h * 0.22), card, 6, CardStyle::Band);
+    });
 }

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -77,19 +79,27 @@ void TWizardDlg::buildControls()
     PageControl->setFrameShape(QFrame::StyledPanel);
     const QSize pictureSize(196, 222);
 
-    TabSheet1 = page("TabSheet1", PageControl);
-    GroupBox1 = group("GroupBox1", QStringLiteral("どちらのファイルを開きますか？"), TabSheet1);
-    NewRBtn = radio("NewRBtn", QStringLiteral("新しいファイル"), GroupBox1, 34);
-    OpenRBtn = radio("OpenRBtn", QStringLiteral("以前に作ったファイル"), GroupBox1, 66);
-    NewRBtn->setChecked(true);
-    Image2 = picture("Image2", WizardOpenOrNewPicture(pictureSize), TabSheet1);
-
-    TabSheet2 = page("TabSheet2", PageControl);
-    NewGroupBox = group("NewGroupBox", QStringLiteral("新規作成"), TabSheet2);
-    TemplateRBtn = radio("TemplateRBtn", QStringLiteral("テンプレートを使う"), NewGroupBox, 34);
-    NotTemplateRBtn = radio("NotTemplateRBtn", QStringLiteral("テンプレートを使わない"), NewGroupBox, 66);
-    TemplateRBtn->setChecked(true);
-    Image1 = picture("Image1", WizardTemplatePicture(pictureSize), TabSheet2);
+    // Pages 1 and 2: a question with two answers, the first checked, beside a picture.
+    const auto choicePage = [&](const char *name, const char *groupName, const QString &title,
+                                std::pair<const char *, QString> first,
+                                std::pair<const char *, QString> second, const char *pictureName,
+                                const QPixmap &pixmap) {
+        QWidget *sheet = page(name, PageControl);
+        QGroupBox *box = group(groupName, title, sheet);
+        QRadioButton *a = radio(first.first, first.second, box, 34);
+        QRadioButton *b = radio(second.first, second.second, box, 66);
+        a->setChecked(true);
+        return std::make_tuple(sheet, box, a, b, picture(pictureName, pixmap, sheet));
+    };
+    std::tie(TabSheet1, GroupBox1, NewRBtn, OpenRBtn, Image2) = choicePage(
+        "TabSheet1", "GroupBox1", QStringLiteral("どちらのファイルを開きますか？"),
+        {"NewRBtn", QStringLiteral("新しいファイル")}, {"OpenRBtn", QStringLiteral("以前に作ったファイル")},
+        "Image2", WizardOpenOrNewPicture(pictureSize));
+    std::tie(TabSheet2, NewGroupBox, TemplateRBtn, NotTemplateRBtn, Image1) =
+        choicePage("TabSheet2", "NewGroupBox", QStringLiteral("新規作成"),
+                   {"TemplateRBtn", QStringLiteral("テンプレートを使う")},
+                   {"NotTemplateRBtn", QStringLiteral("テンプレートを使わない")}, "Image1",
+                   WizardTemplatePicture(pictureSize));
 
     TabSheet3 = page("TabSheet3", PageControl);
     auto *prompt = new QLabel(QStringLiteral("テンプレートを選択してください"), TabSheet3);

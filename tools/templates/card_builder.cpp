@@ -66,6 +66,15 @@ TLabelEx *CardBuilder::Text(const QString &caption, const TextStyle &style, int 
     return label;
 }
 
+void CardBuilder::Lines(const QStringList &lines, const TextStyle &style, int x, int y, int step,
+                        Anchor anchor)
+{
+    for (const QString &line : lines) {
+        Text(line, style, x, y, anchor);
+        y += step;
+    }
+}
+
 TQVShape *CardBuilder::Shape(TQVShapeType type, QRect box, TColor pen, int penWidth, TColor fill)
 {
     auto *shape = new TQVShape(form_.DrawPanel);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class TForm3;
 class TImage;
@@ -50,6 +51,9 @@ public:
     // (Right) or its centre at x (Centre).
     enum Anchor { Left, Right, Centre };
     TLabelEx *Text(const QString &caption, const TextStyle &style, int x, int y, Anchor anchor = Left);
+    // Lines of text one below the other, `step` pixels apart from `y`, each anchored at x.
+    void Lines(const QStringList &lines, const TextStyle &style, int x, int y, int step,
+               Anchor anchor = Left);
     // A shape; filled when `fill` is not clNone, outlined with `pen` (clNone: no outline).
     TQVShape *Shape(TQVShapeType type, QRect box, TColor pen, int penWidth, TColor fill);
     // A solid band or rule: a filled rectangle with no visible outline.

@@ -18,9 +18,10 @@ void simple(CardBuilder &c)
     c.Text(QStringLiteral("山田 太郎"), {Face::PMincho, 20, kInk, 6}, mid, 102, CardBuilder::Centre);
     c.Text(QStringLiteral("Taro Yamada"), {Face::PMincho, 8, kGrey, 2}, mid, 140, CardBuilder::Centre);
     const TextStyle small{Face::PMincho, 8, kInk, 0};
-    c.Text(QStringLiteral("〒105-0022　東京都港区海岸1-2-3　みなとビル5階"), small, 28, 196);
-    c.Text(QStringLiteral("TEL 03-1234-5678　FAX 03-1234-5679"), small, 28, 214);
-    c.Text(QStringLiteral("t.yamada@minato-kikaku.example.jp"), small, 28, 232);
+    c.Lines({QStringLiteral("〒105-0022　東京都港区海岸1-2-3　みなとビル5階"),
+             QStringLiteral("TEL 03-1234-5678　FAX 03-1234-5679"),
+             QStringLiteral("t.yamada@minato-kikaku.example.jp")},
+            small, 28, 196, 18);
 }
 
 void redRule(CardBuilder &c)
@@ -33,9 +34,10 @@ void redRule(CardBuilder &c)
     c.Text(QStringLiteral("Hanako Sato"), {Face::PGothic, 8, kGrey, 1}, 425, 120, CardBuilder::Right);
     c.Band(QRect(30, 142, 395, 2), red);
     const TextStyle small{Face::PGothic, 8, kInk, 0};
-    c.Text(QStringLiteral("〒530-0001　大阪府大阪市北区梅田2-4-6"), small, 30, 176);
-    c.Text(QStringLiteral("TEL 06-1234-5678　FAX 06-1234-5670"), small, 30, 194);
-    c.Text(QStringLiteral("h.sato@midori-denki.example.jp"), small, 30, 212);
+    c.Lines({QStringLiteral("〒530-0001　大阪府大阪市北区梅田2-4-6"),
+             QStringLiteral("TEL 06-1234-5678　FAX 06-1234-5670"),
+             QStringLiteral("h.sato@midori-denki.example.jp")},
+            small, 30, 176, 18);
 }
 
 void band(CardBuilder &c)
@@ -49,9 +51,9 @@ void band(CardBuilder &c)
     c.Text(QStringLiteral("鈴木 一郎"), {Face::PGothic, 18, kInk, 5}, 48, 112);
     c.Text(QStringLiteral("Ichiro Suzuki"), {Face::PGothic, 8, kGrey, 1}, 48, 148);
     const TextStyle small{Face::PGothic, 8, kInk, 0};
-    c.Text(QStringLiteral("〒460-0008　愛知県名古屋市中区栄3-5-7"), small, 48, 196);
-    c.Text(QStringLiteral("TEL 052-123-4567"), small, 48, 214);
-    c.Text(QStringLiteral("i.suzuki@aozora.example.jp"), small, 48, 232);
+    c.Lines({QStringLiteral("〒460-0008　愛知県名古屋市中区栄3-5-7"), QStringLiteral("TEL 052-123-4567"),
+             QStringLiteral("i.suzuki@aozora.example.jp")},
+            small, 48, 196, 18);
 }
 
 void skyWave(CardBuilder &c)
@@ -63,9 +65,9 @@ void skyWave(CardBuilder &c)
     c.Text(QStringLiteral("高橋 美咲"), {Face::PMincho, 20, kInk, 6}, 30, 110);
     c.Text(QStringLiteral("Misaki Takahashi"), {Face::PGothic, 8, kGrey, 2}, 32, 148);
     const TextStyle small{Face::PGothic, 8, Rgb(40, 52, 72), 0};
-    c.Text(QStringLiteral("〒220-0012　神奈川県横浜市西区みなとみらい4-1-1"), small, 30, 198);
-    c.Text(QStringLiteral("TEL 045-123-4567"), small, 30, 216);
-    c.Text(QStringLiteral("m.takahashi@solaris.example.jp"), small, 30, 234);
+    c.Lines({QStringLiteral("〒220-0012　神奈川県横浜市西区みなとみらい4-1-1"),
+             QStringLiteral("TEL 045-123-4567"), QStringLiteral("m.takahashi@solaris.example.jp")},
+            small, 30, 198, 18);
 }
 
 void logo(CardBuilder &c)
@@ -78,9 +80,10 @@ void logo(CardBuilder &c)
     c.Text(QStringLiteral("中村 健"), {Face::PMincho, 20, kInk, 8}, 425, 124, CardBuilder::Right);
     c.Band(QRect(28, 178, 397, 1), Rgb(190, 200, 214));
     const TextStyle small{Face::PGothic, 8, kInk, 0};
-    c.Text(QStringLiteral("〒150-0002　東京都渋谷区渋谷1-10-2"), small, 28, 192);
-    c.Text(QStringLiteral("TEL 03-2345-6789　FAX 03-2345-6790"), small, 28, 210);
-    c.Text(QStringLiteral("ken.nakamura@leaf-design.example.jp"), small, 28, 228);
+    c.Lines({QStringLiteral("〒150-0002　東京都渋谷区渋谷1-10-2"),
+             QStringLiteral("TEL 03-2345-6789　FAX 03-2345-6790"),
+             QStringLiteral("ken.nakamura@leaf-design.example.jp")},
+            small, 28, 192, 18);
 }
 
 void forest(CardBuilder &c)
@@ -93,8 +96,9 @@ void forest(CardBuilder &c)
     c.Text(QStringLiteral("小林 直樹"), {Face::PMincho, 20, white, 7}, 32, 108);
     c.Text(QStringLiteral("Naoki Kobayashi"), {Face::PMincho, 8, pale, 2}, 34, 146);
     const TextStyle small{Face::PMincho, 8, white, 0};
-    c.Text(QStringLiteral("〒600-8001　京都府京都市下京区四条通1-2"), small, 32, 184);
-    c.Text(QStringLiteral("TEL 075-123-4567　n.kobayashi@mori-ki.example.jp"), small, 32, 202);
+    c.Lines({QStringLiteral("〒600-8001　京都府京都市下京区四条通1-2"),
+             QStringLiteral("TEL 075-123-4567　n.kobayashi@mori-ki.example.jp")},
+            small, 32, 184, 18);
 }
 
 } // namespace

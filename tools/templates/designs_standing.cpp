@@ -20,10 +20,10 @@ void simple(CardBuilder &c)
     c.Text(QStringLiteral("山田 太郎"), {Face::PMincho, 20, kInk, 6}, mid, 170, CardBuilder::Centre);
     c.Text(QStringLiteral("Taro Yamada"), {Face::PMincho, 8, kGrey, 2}, mid, 210, CardBuilder::Centre);
     const TextStyle small{Face::PMincho, 8, kInk, 0};
-    c.Text(QStringLiteral("〒105-0022"), small, mid, 334, CardBuilder::Centre);
-    c.Text(QStringLiteral("東京都港区海岸1-2-3　みなとビル5階"), small, mid, 350, CardBuilder::Centre);
-    c.Text(QStringLiteral("TEL 03-1234-5678"), small, mid, 372, CardBuilder::Centre);
-    c.Text(QStringLiteral("t.yamada@minato-kikaku.example.jp"), small, mid, 388, CardBuilder::Centre);
+    c.Lines({QStringLiteral("〒105-0022"), QStringLiteral("東京都港区海岸1-2-3　みなとビル5階")}, small, mid,
+            334, 16, CardBuilder::Centre);
+    c.Lines({QStringLiteral("TEL 03-1234-5678"), QStringLiteral("t.yamada@minato-kikaku.example.jp")}, small,
+            mid, 372, 16, CardBuilder::Centre);
 }
 
 void line(CardBuilder &c)
@@ -38,10 +38,9 @@ void line(CardBuilder &c)
     c.Text(QStringLiteral("伊藤 さくら"), {Face::PGothic, 18, kInk, 4}, x, 188);
     c.Text(QStringLiteral("Sakura Ito"), {Face::PGothic, 8, kGrey, 1}, x, 222);
     const TextStyle small{Face::PGothic, 8, kInk, 0};
-    c.Text(QStringLiteral("〒980-0021"), small, x, 330);
-    c.Text(QStringLiteral("宮城県仙台市青葉区中央1-3-5"), small, x, 346);
-    c.Text(QStringLiteral("TEL 022-123-4567"), small, x, 368);
-    c.Text(QStringLiteral("s.ito@midori-ph.example.jp"), small, x, 384);
+    c.Lines({QStringLiteral("〒980-0021"), QStringLiteral("宮城県仙台市青葉区中央1-3-5")}, small, x, 330, 16);
+    c.Lines({QStringLiteral("TEL 022-123-4567"), QStringLiteral("s.ito@midori-ph.example.jp")}, small, x, 368,
+            16);
 }
 
 void washi(CardBuilder &c)
@@ -58,10 +57,10 @@ void washi(CardBuilder &c)
     c.Text(QStringLiteral("紙"), {Face::PMincho, 9, Rgb(252, 246, 236), 0}, mid + 1, 228,
            CardBuilder::Centre);
     const TextStyle small{Face::PMincho, 8, kInk, 1};
-    c.Text(QStringLiteral("〒501-3700"), small, mid, 336, CardBuilder::Centre);
-    c.Text(QStringLiteral("岐阜県美濃市本住町1-1"), small, mid, 352, CardBuilder::Centre);
-    c.Text(QStringLiteral("TEL 0575-12-3456"), small, mid, 374, CardBuilder::Centre);
-    c.Text(QStringLiteral("info@kamiya.example.jp"), small, mid, 390, CardBuilder::Centre);
+    c.Lines({QStringLiteral("〒501-3700"), QStringLiteral("岐阜県美濃市本住町1-1")}, small, mid, 336, 16,
+            CardBuilder::Centre);
+    c.Lines({QStringLiteral("TEL 0575-12-3456"), QStringLiteral("info@kamiya.example.jp")}, small, mid, 374,
+            16, CardBuilder::Centre);
 }
 
 void modern(CardBuilder &c)
@@ -76,10 +75,10 @@ void modern(CardBuilder &c)
     c.Text(QStringLiteral("加藤 誠"), {Face::PGothic, 20, kInk, 6}, 26, 194);
     c.Text(QStringLiteral("Makoto Kato"), {Face::PGothic, 8, kGrey, 1}, 26, 230);
     const TextStyle small{Face::PGothic, 8, kInk, 0};
-    c.Text(QStringLiteral("〒812-0011"), small, 26, 334);
-    c.Text(QStringLiteral("福岡県福岡市博多区博多駅前2-1"), small, 26, 350);
-    c.Text(QStringLiteral("TEL 092-123-4567"), small, 26, 372);
-    c.Text(QStringLiteral("m.kato@nishiki.example.jp"), small, 26, 388);
+    c.Lines({QStringLiteral("〒812-0011"), QStringLiteral("福岡県福岡市博多区博多駅前2-1")}, small, 26, 334,
+            16);
+    c.Lines({QStringLiteral("TEL 092-123-4567"), QStringLiteral("m.kato@nishiki.example.jp")}, small, 26, 372,
+            16);
 }
 
 } // namespace
