@@ -26,6 +26,14 @@ TWizardDlg::TWizardDlg(TemplatePreviewBuilder preview, const QString &applicatio
 
 TWizardDlg::~TWizardDlg() = default;
 
+int TWizardDlg::selectedRow() const
+{
+    // Selected, not merely current: a list that takes the focus makes its first entry current
+    // without choosing it.
+    const QList<QListWidgetItem *> selected = TemplateListBox->selectedItems();
+    return selected.isEmpty() ? -1 : TemplateListBox->row(selected.first());
+}
+
 int TWizardDlg::CurrentPage() const
 {
     return PageControl->currentIndex() + 1;
@@ -113,13 +121,13 @@ void TWizardDlg::OKBtnClick()
         }
         showPage(3);
         setOkCaption(true);
-        if (TemplateListBox->currentRow() < 0)
+        if (selectedRow() < 0)
             OKBtn->setEnabled(false);
         if (StartPage == 1 || StartPage == 2)
             BackBtn->setEnabled(true);
         return;
     default:
-        if (TemplateListBox->currentRow() >= 0)
+        if (selectedRow() >= 0)
             choose(3);
         return;
     }
@@ -145,12 +153,12 @@ void TWizardDlg::BackBtnClick()
 
 void TWizardDlg::selectedTemplatePath()
 {
-    TemplatePath = TemplateFilePath(TemplatePattern, TemplateFiles.value(TemplateListBox->currentRow()));
+    TemplatePath = TemplateFilePath(TemplatePattern, TemplateFiles.value(selectedRow()));
 }
 
 void TWizardDlg::TemplateListBoxClick()
 {
-    if (TemplateListBox->currentRow() < 0)
+    if (selectedRow() < 0)
         return;
     OKBtn->setEnabled(true);
     selectedTemplatePath();
@@ -159,7 +167,7 @@ void TWizardDlg::TemplateListBoxClick()
 
 void TWizardDlg::TemplateListBoxDblClick()
 {
-    if (TemplateListBox->currentRow() < 0)
+    if (selectedRow() < 0)
         return;
     selectedTemplatePath();
     choose(3);

@@ -89,6 +89,8 @@ private:
     void showPage(int page);
     void setOkCaption(bool closes);
     void choose(int choice);
+    // The selected template's row, or -1.
+    int selectedRow() const;
     void selectedTemplatePath();
     void buildPreview();
     void dropPreview();

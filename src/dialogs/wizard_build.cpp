@@ -42,7 +42,7 @@ QGroupBox *group(const char *name, const QString &title, QWidget *parent)
 {
     auto *g = new QGroupBox(title, parent);
     g->setObjectName(QLatin1String(name));
-    g->setGeometry(14, 40, 214, 112);
+    g->setGeometry(14, 62, 214, 112);
     return g;
 }
 
@@ -107,6 +107,7 @@ void TWizardDlg::buildControls()
     TemplateListBox = new QListWidget(TabSheet3);
     TemplateListBox->setObjectName(QStringLiteral("TemplateListBox"));
     TemplateListBox->setGeometry(8, 32, 169, 161);
+    TemplateListBox->setSelectionMode(QAbstractItemView::SingleSelection);
     // The scroll box has no frame of its own, so its whole 265 x 161 shows the card; a sunken frame
     // stands around it.
     auto *previewFrame = new QFrame(TabSheet3);
@@ -144,7 +145,7 @@ void TWizardDlg::connectHandlers()
     connect(BackBtn, &QPushButton::clicked, this, &TWizardDlg::BackBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     // A template that cannot be read is reported by the default exception box; the preview stays hidden.
-    connect(TemplateListBox, &QListWidget::currentRowChanged, this,
+    connect(TemplateListBox, &QListWidget::itemSelectionChanged, this,
             Guarded([this] { TemplateListBoxClick(); }));
     connect(TemplateListBox, &QListWidget::itemDoubleClicked, this, &TWizardDlg::TemplateListBoxDblClick);
 }

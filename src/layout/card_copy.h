@@ -32,8 +32,8 @@ void ScaleCardCopy(TPanel &copy, int multiplier, int divisor, GapScaling gaps = 
 // The wizard's half-size preview of a template document, read from the file's records in file order:
 // each card object and the background where its record stands, the grid and the colour dialog read
 // and dropped. The panel is white and hidden. Nothing when a record has a tag documents do not have or
-// the header's size cannot be a worksheet's. Throws EReadError when the file ends inside its header or
-// a record, or a component stream cannot be read.
+// the header's size cannot be a worksheet's. A label whose text outgrows its halved box is widened to it.
+// Throws EReadError when the file ends inside its header or a record, or a component stream cannot be read.
 std::unique_ptr<TPanel> ComposeTemplatePreview(const QByteArray &file);
 
 // Renders the card as an image at `dpi` (the worksheet has 127: five pixels per millimetre).

@@ -1,6 +1,7 @@
 // The card copy read from a template document's records, for the wizard's preview.
 #include "layout/card_copy.h"
 
+#include "controls/LabelEx.h"
 #include "controls/card_classes.h"
 #include "controls/colordialog.h"
 #include "controls/gridshape.h"
@@ -13,6 +14,23 @@
 namespace {
 
 constexpr qsizetype kHeaderSize = 16;
+
+// Font sizes round up at half size and the gap stays whole, so a label's text can outgrow its halved
+// box; the box widens to the text, keeping the edge its alignment holds, so no name is cut off.
+void widenToText(TLabelEx &label)
+{
+    if (label.AutoSize() || label.WordWrap())
+        return;
+    const QRect box = label.geometry();
+    label.SetAutoSize(true);
+    const int fitted = label.width();
+    label.SetAutoSize(false);
+    const int width = qMax(box.width(), fitted);
+    const int left = label.Alignment() == taRightJustify ? box.right() + 1 - width
+                     : label.Alignment() == taCenter     ? box.center().x() - width / 2
+                                                         : box.left();
+    label.SetBounds(left, box.top(), width, box.height());
+}
 
 } // namespace
 
@@ -44,5 +62,8 @@ std::unique_ptr<TPanel> ComposeTemplatePreview(const QByteArray &file)
         }
     }
     ScaleCardCopy(*panel, 50, 100, GapScaling::Kept);
+    for (QObject *child : panel->children())
+        if (auto *label = dynamic_cast<TLabelEx *>(child))
+            widenToText(*label);
     return panel;
 }

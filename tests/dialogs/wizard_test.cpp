@@ -170,6 +170,20 @@ TEST_F(Wizard, SelectingATemplateEnablesOkAndOkChoosesIt)
     EXPECT_EQ(dlg->TemplatePath, dir.path() + QStringLiteral("/Template/one.tpl"));
 }
 
+TEST_F(Wizard, TheListTakingTheFocusChoosesNothing)
+{
+    addTemplate(QStringLiteral("one.tpl"));
+    auto dlg = wizard(3);
+    dlg->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    dlg->activateWindow();
+    dlg->TemplateListBox->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dlg->OKBtn->isEnabled());
+    EXPECT_TRUE(built.empty());
+    EXPECT_EQ(dlg->PreviewPanel(), nullptr);
+}
+
 TEST_F(Wizard, ADoubleClickOnATemplateClosesAtOnceWithChoiceThree)
 {
     addTemplate(QStringLiteral("one.tpl"));

@@ -105,6 +105,36 @@ TEST_F(TemplatePreview, ALyingCardIsReadAtHalfSizeWithShapesByTheirOwnRule)
     EXPECT_EQ(labels[0]->pos(), QPoint(20, 50));
 }
 
+TEST_F(TemplatePreview, ASpacedLabelFittedToItsTextIsNotCutOffAtHalfSize)
+{
+    ZrdDocument document = sampleDocument();
+    for (TAlignment alignment : {taLeftJustify, taRightJustify}) {
+        TLabelEx label;
+        label.SetCaption(QStringLiteral("株式会社 ソラリス"));
+        label.Font().SetSize(11);
+        label.SetGap(6);
+        label.SetAlignment(alignment);
+        label.SetLeft(30);
+        label.SetTop(200);
+        label.SetAutoSize(false); // fitted once, as the editor leaves a typed label
+        document.records.push_back({ZrdTag::Label, WriteComponent(label)});
+    }
+    std::unique_ptr<TPanel> panel = ComposeTemplatePreview(SerializeZrd(document));
+    ASSERT_NE(panel, nullptr);
+    const auto labels = childrenOf<TLabelEx>(*panel);
+    ASSERT_EQ(labels.size(), 3u);
+    for (TLabelEx *label : {labels[1], labels[2]}) {
+        const QRect box = label->geometry();
+        label->SetAutoSize(true);
+        EXPECT_GE(box.width(), label->width()); // the whole text fits the box
+        EXPECT_EQ(label->Gap(), 6);
+        label->SetAutoSize(false);
+        EXPECT_EQ(box.top(), 100);
+    }
+    EXPECT_EQ(labels[1]->x(), 15); // left-aligned: the left edge stays
+    EXPECT_LT(labels[2]->x(), 15); // right-aligned: the right edge stays, the box grows leftwards
+}
+
 TEST_F(TemplatePreview, TheGridIsNeverShownAndTheBackgroundIsDrawnFirst)
 {
     std::unique_ptr<TPanel> panel = ComposeTemplatePreview(SerializeZrd(sampleDocument()));
