@@ -78,7 +78,7 @@ int TForm3::SaveDocument(const QString &path)
     if (TextEditOpen)
         CommitTextEdit();
     ZrdDocument document;
-    document.header = {WorkSheetWidthMM, WorkSheetHeightMM, WorkSheetWidthPx, WorkSheetHeightPx};
+    document.header.Card() = Card();
     auto add = [&](std::int32_t tag, const QByteArray &payload) {
         document.records.push_back({tag, payload});
     };
@@ -196,10 +196,7 @@ std::unique_ptr<TForm3::LoadedDocument> TForm3::readRecords(const ZrdDocument &d
 
 void TForm3::adoptDocument(LoadedDocument &d)
 {
-    WorkSheetWidthMM = d.header.WorkSheetWidthMM;
-    WorkSheetHeightMM = d.header.WorkSheetHeightMM;
-    WorkSheetWidthPx = d.header.WorkSheetWidthPx;
-    WorkSheetHeightPx = d.header.WorkSheetHeightPx;
+    Card() = d.header.Card();
     RebuildWorkSheet(WorkSheetWidthPx, WorkSheetHeightPx, d.background.release(), d.grid.release());
     delete ColorDialog;
     ColorDialog = d.colorDialog.release();

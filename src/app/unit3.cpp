@@ -19,10 +19,7 @@ TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), 
     ReadWindowSettings();
     ProgramVersion = QByteArray("2.0j", 4) + QByteArray(4, '\0');
     PageLayout = {};
-    WorkSheetWidthMM = 91.0f;
-    WorkSheetHeightMM = 55.0f;
-    WorkSheetWidthPx = 455;
-    WorkSheetHeightPx = 275;
+    Card() = CardSize{};
     DefaultFileName = QStringLiteral("newfile.zrd");
     setWindowTitle(LoadStr(Str::AppTitle));
     setWindowIcon(ProgramIconImage());
