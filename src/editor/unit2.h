@@ -1,8 +1,8 @@
 // TForm2: the card editor on top of the visual base: worksheet, object list, settings and editing state.
 #pragma once
 
+#include "controls/card_classes.h"
 #include "controls/graphiccontrol.h"
-#include "editor/card_kind.h"
 #include "editor/edit_geometry.h"
 #include "editor/unit1.h"
 #include "platform/colors.h"
