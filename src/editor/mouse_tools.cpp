@@ -12,8 +12,7 @@
 void TForm2::connectToolButtons()
 {
     const auto on = [this](QToolButton *button, void (TForm2::*handler)()) {
-        connect(button, &QToolButton::clicked, this,
-                [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+        connect(button, &QToolButton::clicked, this, Guarded(this, handler));
     };
     on(PointButton, &TForm2::PointButtonClick);
     on(RectButton, &TForm2::RectButtonClick);

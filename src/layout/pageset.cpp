@@ -61,7 +61,7 @@ void TPageSetDlg::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     // Activation work runs once the dialog is on the screen, so its messages stand over it.
     if (!activated_)
-        QTimer::singleShot(0, this, [this] { RunGuarded([&] { FormActivate(); }); });
+        QTimer::singleShot(0, this, Guarded(this, &TPageSetDlg::FormActivate));
 }
 
 void TPageSetDlg::checkUnitButton()
