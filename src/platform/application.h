@@ -52,6 +52,9 @@ template <typename F> bool RunGuarded(F &&action)
 
 // The guarded slot: every connection or callback that runs a handler goes through one of these two,
 // so that a handler's failure is shown in the exception box and never escapes into the event loop.
+// It covers the main window's menu items and tool buttons, the editor's tool buttons, card object
+// and selection handle mouse callbacks, the in-place editor's key callback, and every handler of
+// the page setup dialog; plain accept/reject connections run no handler of ours and need none.
 // `action` runs guarded with the arguments it takes (a signal may carry more; Qt drops them).
 template <typename F> auto Guarded(F action)
 {

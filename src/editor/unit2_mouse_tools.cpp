@@ -1,6 +1,6 @@
 // TForm2: choosing a tool, returning to the pointer, the worksheet's tool hint and grid snapping.
 #include "controls/gridshape.h"
-#include "editor/cursors.h"
+#include "editor/tool_cursors.h"
 #include "editor/drawpanel.h"
 #include "editor/unit2.h"
 #include "platform/application.h"
