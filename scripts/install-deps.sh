@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev llvm ccache
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth
+  fonts-urw-base35 # libwmf will not start a WMF player without its Type 1 fonts
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -48,8 +48,8 @@ std::unique_ptr<TPanel> ComposeTemplatePreview(const QByteArray &file)
     panel->SetColor(0xFFFFFF);
     panel->resize(document.header.WorkSheetWidthPx, document.header.WorkSheetHeightPx);
     for (const ZrdRecord &record : document.records) {
-        if (TGraphicControl *object = NewCardObjectForTag(record.tag, panel.get())) {
-            ReadComponent(record.payload, dynamic_cast<Streamable &>(*object));
+        if (const CardClass *cardClass = CardClassForTag(record.tag)) {
+            ReadComponent(record.payload, AsStreamable(*cardClass->construct(panel.get())));
         } else if (record.tag == ZrdTag::Background) {
             ReadComponent(record.payload, *new TImage(panel.get()));
         } else if (record.tag == ZrdTag::Grid) {
