@@ -103,7 +103,8 @@ void TForm3::FormActivate()
     UpdatePasteCommand();
     if (StartupPending) {
         StartupPending = false;
-        OpenFromCommandLine();
+        if (OpenFromCommandLine() == 1)
+            ShowWizard(1);
     }
 }
 

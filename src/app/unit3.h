@@ -59,6 +59,9 @@ public:
     void WorkSheetClearClick();
     // 0 when the document was saved, -1 when the save dialog was cancelled.
     int SaveDocumentAs();
+    // Shows the start-up wizard at `startPage` (1 at start-up, 2 from New) and carries out its choice:
+    // the Open command, a new document through page setup, or a template loaded as a new document.
+    void ShowWizard(int startPage);
     // Opens the one document named on the command line: 0 when it did, 1 otherwise.
     int OpenFromCommandLine();
     // Whether the window may close; asks about unsaved changes.

@@ -3,11 +3,10 @@
 #include "app/layout_record.h"
 #include "app/unit3.h"
 
-#include "controls/LabelEx.h"
+#include "controls/card_classes.h"
 #include "controls/colordialog.h"
 #include "controls/gridshape.h"
 #include "controls/image.h"
-#include "controls/qvshape.h"
 #include "document/streamable.h"
 #include "document/zrd_format.h"
 #include "platform/application.h"
@@ -20,20 +19,6 @@
 #include <vector>
 
 namespace {
-
-// The largest worksheet a document may ask for; beyond it the header is taken as damage.
-constexpr std::int32_t kMaxWorkSheetPx = 20000;
-
-QByteArray readWholeFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-    return bytes;
-}
 
 void showBadFile()
 {
@@ -90,11 +75,9 @@ int TForm3::LoadDocument(const QString &path)
 {
     LoadedFileVersion.clear();
     try {
-        const QByteArray file = readWholeFile(path);
+        const QByteArray file = ReadWholeFile(path);
         ZrdDocument document;
-        if (ParseZrd(file, document) != ZrdParse::Ok || document.header.WorkSheetWidthPx < 0 ||
-            document.header.WorkSheetHeightPx < 0 || document.header.WorkSheetWidthPx > kMaxWorkSheetPx ||
-            document.header.WorkSheetHeightPx > kMaxWorkSheetPx) {
+        if (ParseZrd(file, document) != ZrdParse::Ok || !ZrdHeaderPlausible(document.header)) {
             showBadFile();
             return -1;
         }

@@ -79,7 +79,7 @@ void TForm3::FileMenuClick()
 void TForm3::FileNewClick()
 {
     if (QuerySaveChanges())
-        NewFromPageSetup();
+        ShowWizard(2);
 }
 
 void TForm3::NewFromPageSetup()

@@ -51,6 +51,13 @@ qsizetype fixedPayloadSize(std::int32_t tag)
 
 } // namespace
 
+bool ZrdHeaderPlausible(const ZrdHeader &header)
+{
+    constexpr std::int32_t kMaxWorkSheetPx = 20000;
+    return header.WorkSheetWidthPx >= 0 && header.WorkSheetHeightPx >= 0 &&
+           header.WorkSheetWidthPx <= kMaxWorkSheetPx && header.WorkSheetHeightPx <= kMaxWorkSheetPx;
+}
+
 QByteArray ZrdInt32(std::int32_t value)
 {
     QByteArray out;

@@ -29,6 +29,10 @@ constexpr std::int32_t Label = 17;
 struct ZrdHeader : CardSize
 {};
 
+// Whether a header's pixel sizes can be a worksheet: 0 to 20,000 pixels each (four metres); beyond
+// that the header is taken as damage.
+bool ZrdHeaderPlausible(const ZrdHeader &header);
+
 // One record: its tag and its payload bytes exactly as they stand in the file.
 struct ZrdRecord
 {

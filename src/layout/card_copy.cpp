@@ -47,12 +47,19 @@ std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QW
     return panel;
 }
 
-void ScaleCardCopy(TPanel &copy, int m, int d)
+void ScaleCardCopy(TPanel &copy, int m, int d, GapScaling gaps)
 {
     ScaleBy(&copy, m, d);
-    for (QObject *child : copy.children())
-        if (auto *control = dynamic_cast<TGraphicControl *>(child))
-            control->ScaleFigure(m, d);
+    for (QObject *child : copy.children()) {
+        auto *control = dynamic_cast<TGraphicControl *>(child);
+        if (!control)
+            continue;
+        // What the control scaling does not reach: a shape's figure and pen, a label's gap, which the
+        // wizard's preview keeps as stored.
+        if (gaps == GapScaling::Kept && dynamic_cast<TLabelEx *>(control))
+            continue;
+        control->ScaleFigure(m, d);
+    }
 }
 
 QImage RenderCardImage(const TImage &background, const QList<QWidget *> &objects, int widthPx, int heightPx,

@@ -21,9 +21,20 @@ struct CardCopyOptions
 std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QWidget *> &objects,
                                         int widthPx, int heightPx, const CardCopyOptions &options = {});
 
+// Whether scaling a copy scales each label's letter spacing with its font (printing, export) or keeps
+// it as stored (the wizard's preview, which scales only what the control scaling reaches).
+enum class GapScaling { Scaled, Kept };
+
 // Scales the copy by M/D: the panel and its children with the control scaling, then what that does not
-// reach (a shape's figure and pen width, a label's gap).
-void ScaleCardCopy(TPanel &copy, int multiplier, int divisor);
+// reach (a shape's figure and pen width and, unless kept, a label's gap).
+void ScaleCardCopy(TPanel &copy, int multiplier, int divisor, GapScaling gaps = GapScaling::Scaled);
+
+// The wizard's half-size preview of a template document, read from the file's records in file order:
+// each card object and the background where its record stands, the grid and the colour dialog read
+// and dropped. The panel is white and hidden. Nothing when a record has a tag documents do not have or
+// the header's size cannot be a worksheet's. A label whose text outgrows its halved box is widened to it.
+// Throws EReadError when the file ends inside its header or a record, or a component stream cannot be read.
+std::unique_ptr<TPanel> ComposeTemplatePreview(const QByteArray &file);
 
 // Renders the card as an image at `dpi` (the worksheet has 127: five pixels per millimetre).
 QImage RenderCardImage(const TImage &background, const QList<QWidget *> &objects, int widthPx, int heightPx,

@@ -2,8 +2,10 @@
 #include "platform/config_paths.h"
 
 #include "platform/application.h"
+#include "platform/errors.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -60,4 +62,15 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
     if (!file.commit())
         return fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     return true;
+}
+
+QByteArray ReadWholeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+    return bytes;
 }

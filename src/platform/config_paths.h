@@ -26,3 +26,6 @@ QString ReadableDataPath(const QString &fileName, const DataLocations &where = D
 // interrupted write leaves the previous file whole. Creates the folder when needed. On failure returns
 // false and, if `error` is given, says why.
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// The whole file; throws EFileError when it cannot be opened or read.
+QByteArray ReadWholeFile(const QString &path);

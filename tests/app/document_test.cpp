@@ -353,6 +353,7 @@ TEST_F(Documents, LoadedObjectsShowOnAShownWorksheet)
         form.SaveDocument(path("card.zrd"));
     }
     TForm3 form;
+    form.StartupPending = false; // no wizard: the test opens the document itself
     form.show();
     ASSERT_EQ(form.LoadDocument(path("card.zrd")), 0);
     for (QObject *child : form.DrawPanel->children()) {
@@ -374,6 +375,7 @@ TEST_F(Documents, TextBeingTypedIsSavedAsALabel)
 {
     TForm3 form;
     form.resize(700, 500);
+    form.StartupPending = false; // no wizard: the test starts the worksheet itself
     form.show();
     form.RebuildWorkSheet(455, 275);
     form.TextButtonClick();

@@ -4,6 +4,7 @@
 #include "controls/image.h"
 #include "controls/qvshape.h"
 #include "dialogs/number_memo.h"
+#include "dialogs/wizard.h"
 #include "layout/pageset.h"
 #include "platform/application.h"
 #include "platform/strings.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -129,6 +131,14 @@ TEST_F(FileCommands, CancellingTheSaveDialogFromTheNewPromptAsksAgain)
 TEST_F(FileCommands, NewGoesThroughPageSetupAndStartsModified)
 {
     TForm3 form;
+    // New opens the wizard at its second page; no template is the way to page setup.
+    modal->answerDialog([](QDialog &d) {
+        auto &wizard = dynamic_cast<TWizardDlg &>(d);
+        wizard.FormActivate();
+        wizard.NotTemplateRBtn->click();
+        wizard.OKBtn->click();
+        return wizard.result();
+    });
     modal->answerDialog([](QDialog &d) {
         auto &dlg = dynamic_cast<TPageSetDlg &>(d);
         EXPECT_EQ(dlg.windowTitle(), QStringLiteral("新規作成"));
@@ -203,6 +213,7 @@ TEST_F(FileCommands, ClosingANewDocumentAndCancellingTheSaveKeepsTheProgramRunni
     QFile::remove(settings);
     TForm3 form;
     startNew(form);
+    form.StartupPending = false; // no wizard: the document is started already
     form.show();
     modal->answerMessage(IDYES);
     modal->answerFile(std::nullopt);

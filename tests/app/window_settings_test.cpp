@@ -74,6 +74,7 @@ TEST_F(SettingsFile, MaximizingKeepsTheNormalSizeForNextTime)
 {
     {
         TForm3 form;
+        form.StartupPending = false; // no wizard: only the window geometry matters here
         form.show();
         form.move(20, 30);
         form.resize(600, 420);
@@ -90,6 +91,7 @@ TEST_F(SettingsFile, MaximizingKeepsTheNormalSizeForNextTime)
 
     TForm3 again;
     EXPECT_EQ(again.size(), QSize(600, 420));
+    again.StartupPending = false;
     again.show();
     again.activateWindow();
     QApplication::processEvents();
@@ -105,6 +107,7 @@ TEST_F(SettingsFile, AnUnwritableSettingsFileIsReportedAndTheWindowStillCloses)
 {
     ScopedScriptedModal modal;
     TForm3 form;
+    form.StartupPending = false;
     form.show();
     // A folder where the file should be makes the write fail.
     ASSERT_TRUE(QDir().mkpath(path));
