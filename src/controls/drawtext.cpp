@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -75,6 +76,17 @@ public:
                 x = (x / tabWidth_ + 1) * tabWidth_;
         }
         return x;
+    }
+
+    // Width a line needs: its advance, or more where its last glyph's ink runs past it (an italic "f"
+    // or "j"), so that a box fitted to the text never clips a glyph.
+    int extent(const QString &text) const
+    {
+        const int width = advance(text);
+        if (text.isEmpty() || text.back().isSurrogate())
+            return width;
+        const qreal overhang = -metricsF_.rightBearing(text.back());
+        return overhang > 0 ? width + int(std::ceil(overhang)) : width;
     }
 
     // Width of a text without rounding, for quick sums of a line's words.
@@ -215,7 +227,7 @@ int DrawText(QPainter *painter, const QFont &font, const QColor &color, const QS
     if (format & DT_CALCRECT) {
         int widest = 0;
         for (const Line &line : lines)
-            widest = std::max(widest, layout.advance(line.text));
+            widest = std::max(widest, layout.extent(line.text));
         rect.Right = rect.Left + widest;
         rect.Bottom = rect.Top + height;
         return height;

@@ -33,6 +33,20 @@ void widenForPrint(TLabelEx &label)
     label.SetWidth(fitted + label.TextWidth(QStringLiteral("aaaa")));
 }
 
+// Text does not grow in proportion with its box (whole points, hinting), so a scaled label can end up
+// narrower than its own text: it is made at least as large as the text at its new size, and nothing of
+// a glyph is clipped.
+void keepTextInside(TLabelEx &label)
+{
+    const QRect box = label.geometry();
+    const bool autoSize = label.AutoSize();
+    label.SetAutoSize(true);
+    const QSize text = label.size();
+    label.SetAutoSize(autoSize);
+    label.SetBounds(box.x(), box.y(), std::max(box.width(), text.width()),
+                    std::max(box.height(), text.height()));
+}
+
 } // namespace
 
 std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QWidget *> &objects,
@@ -69,6 +83,7 @@ void ScaleCardCopy(TPanel &copy, int m, int d)
             shape->Pen().SetWidth(scaled(shape->Pen().Width(), m, d));
         } else if (auto *label = dynamic_cast<TLabelEx *>(child)) {
             label->SetGap(scaled(label->Gap(), m, d));
+            keepTextInside(*label);
         }
     }
 }
