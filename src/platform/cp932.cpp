@@ -216,7 +216,7 @@ QByteArray Cp932Encode(const QString &text, bool *ok)
             *ok = false;
         return text.toLatin1();
     }
-    // Characters without a special form go through iconv in runs.
+    // Characters without a form of their own here go through iconv in runs.
     qsizetype runStart = 0;
     const auto flush = [&](qsizetype end) {
         const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16()) + runStart;
