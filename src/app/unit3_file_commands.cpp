@@ -6,6 +6,7 @@
 #include "layout/page_setup_data.h"
 #include "layout/pageset.h"
 #include "platform/application.h"
+#include "platform/help_window.h"
 #include "platform/strings.h"
 
 #include <QAction>
@@ -42,6 +43,8 @@ void TForm3::DiscardFailedDocument()
     DestroyWorkSheet();
     Modified = false;
     DocumentOpen = false;
+    // No document is left, so the title names none.
+    setWindowTitle(LoadStr(Str::AppTitle));
     UpdateDocumentCommands();
 }
 
@@ -205,6 +208,7 @@ void TForm3::closeEvent(QCloseEvent *event)
     }
     // A settings file that cannot be written is reported, but it does not keep the window open.
     RunGuarded([this] { WriteWindowSettings(); });
+    CloseHelpWindow();
     event->accept();
 }
 

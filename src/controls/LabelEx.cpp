@@ -21,6 +21,15 @@ void TLabelEx::SetGap(int value)
 void TLabelEx::ScaleFigure(int m, int d)
 {
     SetGap(ScaleRounded(gap_, m, d));
+    // Text does not grow in proportion with its box (whole points, hinting), so the scaled label could
+    // be narrower than its own text: it becomes at least as large as the text at its new size, and no
+    // glyph is clipped.
+    const QRect box = geometry();
+    const bool autoSize = AutoSize();
+    SetAutoSize(true);
+    const QSize text = size();
+    SetAutoSize(autoSize);
+    SetBounds(box.x(), box.y(), std::max(box.width(), text.width()), std::max(box.height(), text.height()));
 }
 
 void TLabelEx::DoDrawText(QPainter *painter, TRect &rect, unsigned format)

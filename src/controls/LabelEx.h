@@ -21,7 +21,7 @@ public:
     // does not re-fit an auto-sized label.
     int Gap() const { return gap_; }
     void SetGap(int value);
-    // The gap to trunc(M x Gap / D + 0.5).
+    // The gap to trunc(M x Gap / D + 0.5); the label then grows to hold its text at the new size.
     void ScaleFigure(int multiplier, int divisor) override;
 
 protected:

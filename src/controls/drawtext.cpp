@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -56,7 +57,7 @@ class Layout
 {
 public:
     Layout(const QFont &font, unsigned format)
-        : font_(font), metrics_(font), expandTabs_(format & DT_EXPANDTABS),
+        : font_(font), metrics_(font), metricsF_(font), expandTabs_(format & DT_EXPANDTABS),
           tabWidth_(std::max(1, 8 * metrics_.averageCharWidth()))
     {}
 
@@ -77,14 +78,44 @@ public:
         return x;
     }
 
+    // Width a line needs: its advance, or more where its last glyph's ink runs past it (an italic "f"
+    // or "j"), so that a box fitted to the text never clips a glyph.
+    int extent(const QString &text) const
+    {
+        const int width = advance(text);
+        if (text.isEmpty() || text.back().isSurrogate())
+            return width;
+        const qreal overhang = -metricsF_.rightBearing(text.back());
+        return overhang > 0 ? width + int(std::ceil(overhang)) : width;
+    }
+
+    // Width of a text without rounding, for quick sums of a line's words.
+    qreal advanceF(const QString &text) const { return metricsF_.horizontalAdvance(text); }
+
     // Breaks a line between words so that each piece fits `width`; a word wider than that stands alone.
-    // Pieces are summed word by word, so a long text is laid out in one pass.
+    // A piece fits when it measures within the width as one string, as its line is then measured and
+    // drawn: rounded word widths added up can exceed a line that fits. Word widths are summed
+    // unrounded, and only a piece that ends near the edge is measured whole, so a long text is laid out
+    // in about one pass.
     std::vector<Line> wrap(const Line &line, int width) const
     {
         std::vector<Line> out;
         QTextBoundaryFinder finder(QTextBoundaryFinder::Line, line.text);
         qsizetype lineStart = 0, lineEnd = 0; // the piece so far, blanks at a break excluded
-        long long lineWidth = 0;              // its width, trailing blanks included
+        qreal lineWidth = 0;                  // its width, trailing blanks included
+        // Whether the piece so far, followed by the segment's ink up to `inkEnd`, fits the width.
+        // Tab stops depend on where a word starts in its line, so a line with tabs is always measured.
+        const bool tabs = expandTabs_ && line.text.contains(u'\t');
+        const auto fits = [&](qreal sum, qsizetype inkEnd) {
+            constexpr qreal nearEdge = 2; // more than kerning between words and rounding can add
+            if (tabs)
+                return advance(line.text.mid(lineStart, inkEnd - lineStart)) <= width;
+            if (sum < width - nearEdge)
+                return true;
+            if (sum > width + nearEdge)
+                return false;
+            return advance(line.text.mid(lineStart, inkEnd - lineStart)) <= width;
+        };
         auto flush = [&] {
             Line piece;
             piece.text = line.text.mid(lineStart, lineEnd - lineStart);
@@ -101,8 +132,8 @@ public:
             qsizetype trimmed = segment.size();
             while (trimmed > 0 && segment[trimmed - 1].isSpace())
                 --trimmed;
-            const int inkWidth = advance(segment.left(trimmed));
-            if (lineEnd > lineStart && lineWidth + inkWidth > width) {
+            const qreal inkWidth = advanceF(segment.left(trimmed));
+            if (lineEnd > lineStart && !fits(lineWidth + inkWidth, from + trimmed)) {
                 flush();
                 lineStart = from;
                 lineWidth = 0;
@@ -110,7 +141,7 @@ public:
             if (lineEnd <= lineStart && trimmed == 0 && !out.empty()) {
                 lineStart = to; // blanks at the start of a broken line are dropped
             } else {
-                lineWidth += advance(segment);
+                lineWidth += advanceF(segment);
                 lineEnd = from + trimmed;
             }
             from = to;
@@ -164,6 +195,7 @@ private:
 
     QFont font_;
     QFontMetrics metrics_;
+    QFontMetricsF metricsF_;
     bool expandTabs_;
     int tabWidth_;
 };
@@ -195,7 +227,7 @@ int DrawText(QPainter *painter, const QFont &font, const QColor &color, const QS
     if (format & DT_CALCRECT) {
         int widest = 0;
         for (const Line &line : lines)
-            widest = std::max(widest, layout.advance(line.text));
+            widest = std::max(widest, layout.extent(line.text));
         rect.Right = rect.Left + widest;
         rect.Bottom = rect.Top + height;
         return height;

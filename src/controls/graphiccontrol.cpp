@@ -118,6 +118,12 @@ void TGraphicControl::mouseDoubleClickEvent(QMouseEvent *event)
     const TNotifyEvent dblClick = OnDblClick;
     if (event->button() == Qt::LeftButton && dblClick)
         dblClick(this);
-    if (alive)
-        fire(OnMouseDown, event->button(), event);
+    if (!alive)
+        return;
+    fire(OnMouseDown, event->button(), event);
+    // A double-click handler that hid the control (a label opened for editing) takes the release
+    // away from it: the window system sends it to whatever is under the pointer now. The press
+    // ends here instead, so no drag stays armed for a later hover.
+    if (alive && !isVisible())
+        fire(OnMouseUp, event->button(), event);
 }

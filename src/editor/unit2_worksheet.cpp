@@ -34,7 +34,9 @@ TGridShape *TForm2::NewGridOverlay(QWidget *parent, int widthPx, int heightPx)
 
 void TForm2::DestroyWorkSheet()
 {
-    ResetTools();
+    // Every tool is off on a new worksheet, and the tool bar shows it: the pointer, not a tool
+    // button left pressed from before.
+    returnToPointer();
     // The panel owns every card object; the references into it go with it.
     delete DrawPanel;
     DrawPanel = nullptr;

@@ -90,11 +90,13 @@ std::optional<LayoutPreset> ParsePresetLine(const char *line)
 
 QByteArray FormatPresetLine(const LayoutPreset &p)
 {
-    return CFormat("\"%s\", %.1f, %.1f, %.1f, %.1f, %d,%d,%.1f,%.1f,%.1f,%.1f\r\n",
-                   PresetNameText(p.PresetName).constData(), double(p.PaperWidth), double(p.PaperHeight),
-                   double(p.WorkSheetWidthMM), double(p.WorkSheetHeightMM), int(p.Retu), int(p.Dann),
-                   double(p.LeftMargin), double(p.TopMargin), double(p.InsideMarginX),
-                   double(p.InsideMarginY));
+    // Lengths are written as they are compared when a document looks for its preset (halves away
+    // from zero); the C library's "%.1f" rounds halves to even and 11.25 would no longer match.
+    const auto mm = [](float value) { return FormatFixed(value, 1).toLatin1(); };
+    return "\"" + PresetNameText(p.PresetName) + "\", " + mm(p.PaperWidth) + ", " + mm(p.PaperHeight) + ", " +
+           mm(p.WorkSheetWidthMM) + ", " + mm(p.WorkSheetHeightMM) + ", " + QByteArray::number(int(p.Retu)) +
+           ',' + QByteArray::number(int(p.Dann)) + ',' + mm(p.LeftMargin) + ',' + mm(p.TopMargin) + ',' +
+           mm(p.InsideMarginX) + ',' + mm(p.InsideMarginY) + "\r\n";
 }
 
 QByteArray FormatUserPresetFile(const PresetTable &table, const QByteArray &programVersion)

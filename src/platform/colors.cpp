@@ -126,3 +126,30 @@ std::optional<TColor> IdentToColor(const QString &name)
             return SystemColor(index);
     return std::nullopt;
 }
+
+std::optional<QColor> CustomColorOf(const QString &entry)
+{
+    bool ok = false;
+    const uint bgr = entry.section(u'=', 1).toUInt(&ok, 16);
+    if (!ok || bgr > 0xFFFFFFu)
+        return std::nullopt;
+    return ToQColor(TColor(bgr));
+}
+
+QStringList MergeCustomColors(const QStringList &entries, const QList<QColor> &shown,
+                              const QList<QColor> &chosen)
+{
+    QStringList out;
+    for (int i = 0; i < chosen.size(); ++i) {
+        if (i < entries.size() && i < shown.size() && shown[i] == chosen[i]) {
+            out << entries[i];
+            continue;
+        }
+        const QString hex =
+            QStringLiteral("%1").arg(uint(FromQColor(chosen[i])), 6, 16, QChar(u'0')).toUpper();
+        out << QStringLiteral("Color%1=%2").arg(QChar(u'A' + i), hex);
+    }
+    for (int i = int(chosen.size()); i < entries.size(); ++i)
+        out << entries[i];
+    return out;
+}

@@ -77,3 +77,12 @@ TColor ContrastColor(TColor c);
 std::optional<QString> ColorToIdent(TColor c);
 // The value of a colour name; knows every name the class library reads.
 std::optional<TColor> IdentToColor(const QString &name);
+
+// The colour dialog's custom colours: "ColorA=0000FF" entries (0x00BBGGRR in hex, A to P). The colour
+// of an entry, if it holds one a swatch can show (not an unused slot such as "FFFFFFFF").
+std::optional<QColor> CustomColorOf(const QString &entry);
+// The entries after the dialog: an entry whose swatch the user did not change is kept exactly as it
+// came (name, letter case and value), a changed one is written as the class library writes it, and
+// entries past the dialog's slots stay as they were. `shown` and `chosen` hold one colour per slot.
+QStringList MergeCustomColors(const QStringList &entries, const QList<QColor> &shown,
+                              const QList<QColor> &chosen);

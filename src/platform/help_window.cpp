@@ -6,12 +6,24 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-void ShowHelpWindow(const QString &helpFile, const QString &topic)
+namespace {
+
+QPointer<QTextBrowser> &helpWindow()
 {
     static QPointer<QTextBrowser> window;
+    return window;
+}
+
+} // namespace
+
+void ShowHelpWindow(const QString &helpFile, const QString &topic)
+{
+    QPointer<QTextBrowser> &window = helpWindow();
     if (!window) {
         window = new QTextBrowser;
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // The help window never keeps the program running once the main window has closed.
+        window->setAttribute(Qt::WA_QuitOnClose, false);
         window->setOpenExternalLinks(true);
         window->resize(560, 480);
     }
@@ -27,4 +39,10 @@ void ShowHelpWindow(const QString &helpFile, const QString &topic)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void CloseHelpWindow()
+{
+    if (QPointer<QTextBrowser> &window = helpWindow())
+        window->close();
 }

@@ -5,3 +5,5 @@
 
 // Opens (or raises) the help window showing `helpFile` at the anchor `topic`.
 void ShowHelpWindow(const QString &helpFile, const QString &topic);
+// Closes the help window if it is open (the program is quitting).
+void CloseHelpWindow();

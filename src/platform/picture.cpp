@@ -131,9 +131,10 @@ void TPicture::ReadData(const QByteArray &data)
         throw EReadError(QStringLiteral("Invalid picture data"));
     const QString className = QString::fromLatin1(data.constData() + 1, nameLength);
     std::unique_ptr<TGraphic> graphic = CreateGraphicByClassName(className);
-    if (!graphic)
-        throw EReadError(QStringLiteral("Unknown picture class %1").arg(className));
-    graphic->ReadData(data.mid(1 + nameLength));
+    // A picture format this program does not know reads as an empty picture, so the rest of the
+    // document still opens; its bytes are not kept.
+    if (graphic)
+        graphic->ReadData(data.mid(1 + nameLength));
     SetGraphic(std::move(graphic));
 }
 

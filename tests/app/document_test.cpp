@@ -10,6 +10,7 @@
 #include "document/streamable.h"
 #include "document/zrd_format.h"
 #include "platform/application.h"
+#include "platform/cp932.h"
 #include "platform/errors.h"
 #include "platform/strings.h"
 
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 namespace {
 
@@ -145,6 +147,58 @@ TEST_F(Documents, SaveLoadSaveIsByteIdentical)
     EXPECT_EQ(children[0], again.BackgroundPicture);
     EXPECT_EQ(children[1], again.GridOverlay);
     EXPECT_EQ(children[2], again.ObjectList[0]);
+    ASSERT_EQ(again.SaveDocument(path("again.zrd")), 0);
+    EXPECT_EQ(readFile(path("again.zrd")), first);
+}
+
+// The double-byte codes glibc's CP932 table defines, asked of iconv itself.
+QByteArray everyDefinedDoubleByteCode(int *count)
+{
+    QByteArray all;
+    *count = 0;
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    for (int lead = 0x81; lead <= 0xFC; ++lead)
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            char in[2] = {char(lead), char(trail)}, out[8];
+            char *inPtr = in, *outPtr = out;
+            size_t inLeft = 2, outLeft = sizeof out;
+            if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1) && inLeft == 0 &&
+                outLeft == sizeof out - 2) {
+                all.append(in, 2);
+                ++*count;
+            }
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    iconv_close(cd);
+    return all;
+}
+
+TEST_F(Documents, ShiftJisTextsComeBackByteForByte)
+{
+    int defined = 0;
+    const QByteArray codes = everyDefinedDoubleByteCode(&defined);
+    EXPECT_EQ(defined, 9604); // JIS X 0208, the NEC and IBM extensions and the user-defined area
+    // Bytes the code page leaves undefined: lead bytes without a table, lead bytes with a trail byte
+    // outside it, lone single bytes, and a lead byte that ends the text.
+    const QByteArray undefined("\x85\x40\x86\x9F\xEB\x40\xEC\xFC\xEF\x80 \x81\x7F\x81\x20\x9F\xFD"
+                               "\x80\xA0\xFD\xFE\xFF\x82");
+    {
+        TForm3 form;
+        form.RebuildWorkSheet(455, 275);
+        for (const QByteArray &bytes : {codes, undefined}) {
+            auto *label = new TLabelEx(form.DrawPanel);
+            label->SetCaption(Cp932Decode(bytes));
+            label->SetAutoSize(false);
+            label->SetBounds(10, 10, 400, 30);
+            form.AttachCardObject(label);
+        }
+        ASSERT_EQ(form.SaveDocument(path("texts.zrd")), 0);
+    }
+    const QByteArray first = readFile(path("texts.zrd"));
+    EXPECT_TRUE(first.contains(codes));
+    EXPECT_TRUE(first.contains(undefined));
+    TForm3 again;
+    ASSERT_EQ(again.LoadDocument(path("texts.zrd")), 0);
     ASSERT_EQ(again.SaveDocument(path("again.zrd")), 0);
     EXPECT_EQ(readFile(path("again.zrd")), first);
 }
@@ -328,6 +382,30 @@ TEST_F(Documents, CommandLineOpensADocumentInAnyLetterCase)
     EXPECT_EQ(missing.DrawPanel, nullptr);
 }
 
+TEST_F(Documents, ABadCommandLineStartsAsNoArgumentDoes)
+{
+    writeFile(path("notes.txt"), "not a card");
+    writeFile(path("card.zrd"), QByteArray());
+    // What the start-up step does and asks with no argument, as texts to compare.
+    const auto start = [](const QStringList &arguments) {
+        ScopedScriptedModal modal;
+        TForm3 form(arguments);
+        form.show();
+        QCoreApplication::processEvents(); // the first activation's start-up step
+        QStringList seen{form.windowTitle(), QString::number(form.DrawPanel != nullptr),
+                         QString::number(form.DocumentOpen), QString::number(form.StartupPending)};
+        for (const auto &question : modal->asked)
+            seen << question.kind << question.text;
+        return seen;
+    };
+    const QStringList none = start({});
+    EXPECT_EQ(none.mid(0, 4), (QStringList{QStringLiteral("ヴェルモラ"), "0", "0", "0"}));
+    for (const QStringList &bad :
+         {QStringList{path("card.zrd"), path("card.zrd")}, QStringList{path("notes.txt")},
+          QStringList{path("none.zrd")}, QStringList{QStringLiteral("--size=3")}})
+        EXPECT_EQ(start(bad), none) << bad.join(u' ').toStdString();
+}
+
 TEST_F(Documents, ACommandLineDocumentThatCannotBeReadLeavesNoWorksheet)
 {
     ScopedScriptedModal modal;
@@ -344,6 +422,36 @@ TEST_F(Documents, ACommandLineDocumentThatCannotBeReadLeavesNoWorksheet)
 } // namespace
 
 namespace {
+
+TEST_F(Documents, APictureOfAnUnknownClassOpensEmptyWithEverythingElse)
+{
+    {
+        TForm3 form;
+        form.RebuildWorkSheet(455, 275);
+        picture(form, "TBitmap", lengthPrefixed(EncodedImage(twoColours(), "BMP")), 10);
+        auto *label = new TLabelEx(form.DrawPanel);
+        label->SetCaption(QStringLiteral("名刺"));
+        form.AttachCardObject(label);
+        ASSERT_EQ(form.SaveDocument(path("card.zrd")), 0);
+    }
+    // The same document from a program with a picture format this one does not know.
+    QByteArray bytes = readFile(path("card.zrd"));
+    const qsizetype at = bytes.indexOf("\x07TBitmap");
+    ASSERT_GE(at, 0);
+    bytes.replace(at, 8, "\x07TPngImg");
+    writeFile(path("other.zrd"), bytes);
+
+    ScopedScriptedModal modal;
+    TForm3 form;
+    ASSERT_EQ(form.LoadDocument(path("other.zrd")), 0);
+    EXPECT_TRUE(modal->asked.empty());
+    ASSERT_EQ(form.ObjectList.size(), 2);
+    auto *image = dynamic_cast<TImage *>(form.ObjectList[0]);
+    ASSERT_NE(image, nullptr);
+    EXPECT_TRUE(image->Picture().Empty());
+    EXPECT_EQ(image->Left(), 10);
+    EXPECT_EQ(dynamic_cast<TLabelEx *>(form.ObjectList[1])->Caption(), QStringLiteral("名刺"));
+}
 
 TEST_F(Documents, LoadedObjectsShowOnAShownWorksheet)
 {

@@ -226,3 +226,33 @@ TEST_F(FileCommands, ClosingANewDocumentAndCancellingTheSaveKeepsTheProgramRunni
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FileCommands, AFailedOpenLeavesNoStaleTitleAndNoPressedTool)
+{
+    TForm3 form;
+    startNew(form);
+    form.Modified = false;
+    modal->answerFile(path("good"));
+    form.FileSaveAs->trigger();
+    ASSERT_EQ(form.windowTitle(), title(path("good.zrd")));
+
+    // The text tool chosen, then a file that is not a document: message 1002, no worksheet.
+    form.TextButton->click();
+    ASSERT_TRUE(form.TextToolOn);
+    QFile bad(path("bad.zrd"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(18, '\0'));
+    bad.close();
+    modal->answerFile(path("bad.zrd"));
+    modal->answerMessage(IDOK);
+    form.FileOpen->trigger();
+    EXPECT_EQ(form.DrawPanel, nullptr);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("ヴェルモラ"));
+    EXPECT_FALSE(form.TextToolOn);
+    EXPECT_FALSE(form.TextButton->isChecked());
+    EXPECT_TRUE(form.PointButton->isChecked());
+}
+
+} // namespace

@@ -7,7 +7,9 @@
 #include "platform/application.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -62,6 +64,28 @@ TEST(MainWindow, HelpOpensTheHelpFileAtTop)
     EXPECT_EQ(modal->asked[0].kind, QStringLiteral("help"));
     EXPECT_TRUE(modal->asked[0].text.endsWith(QStringLiteral("/tarsk.hlp")));
     EXPECT_EQ(modal->asked[0].caption, QStringLiteral("top"));
+}
+
+QWidget *shownHelpWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<QTextBrowser *>(w) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+TEST(MainWindow, ClosingTheMainWindowClosesTheHelpWindow)
+{
+    TForm3 form;
+    form.show();
+    form.HelpButton->click(); // the real help window
+    QWidget *help = shownHelpWindow();
+    ASSERT_NE(help, nullptr);
+    // It never keeps the program running on its own.
+    EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(shownHelpWindow(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(MainWindow, AboutShowsProductAndVersion)

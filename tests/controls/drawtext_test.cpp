@@ -8,17 +8,18 @@
 
 namespace {
 
-QFont testFont()
+// A proportional font the install script installs, with fractional advances.
+QFont testFont(int pixels = 16)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(16);
+    QFont f(QStringLiteral("IPAPGothic"));
+    f.setPixelSize(pixels);
     return f;
 }
 
-TRect measure(const QString &text, unsigned format = 0, int width = 0)
+TRect measure(const QString &text, unsigned format = 0, int width = 0, const QFont &font = testFont())
 {
     TRect r{3, 4, 3 + width, 4};
-    DrawText(nullptr, testFont(), Qt::black, text, r, format | DT_CALCRECT);
+    DrawText(nullptr, font, Qt::black, text, r, format | DT_CALCRECT);
     return r;
 }
 
@@ -72,6 +73,27 @@ TEST(DrawText, WordBreakKeepsLinesWithinTheWidth)
     EXPECT_EQ(tiny.Width(), fm.horizontalAdvance(QStringLiteral("gamma")));
     // Without the flag the width is ignored.
     EXPECT_EQ(measure(text, 0, 1).Height(), lh);
+}
+
+TEST(DrawText, WordBreakKeepsALineThatFitsWhole)
+{
+    // Word widths rounded one by one add up to more than the line measured whole; a label measured
+    // whole must not wrap at its own width. One pixel less must wrap it.
+    for (int pixels = 8; pixels <= 40; ++pixels)
+        for (int gap : {0, 3})
+            for (const QString &text :
+                 {QStringLiteral("alpha beta gamma"), QStringLiteral("Taro Yamada / Sales Dept."),
+                  QStringLiteral("a i l t f r j . , ; : ! i l"),
+                  QStringLiteral("株式会社 ヴェルモラ 営業部 第一課")}) {
+                QFont font = testFont(pixels);
+                font.setLetterSpacing(QFont::AbsoluteSpacing, gap);
+                const QFontMetrics fm(font);
+                const int full = fm.horizontalAdvance(text);
+                EXPECT_EQ(measure(text, DT_WORDBREAK, full, font).Height(), fm.height())
+                    << pixels << " px, gap " << gap << ": " << text.toStdString();
+                EXPECT_GE(measure(text, DT_WORDBREAK, full - 1 - gap, font).Height(), 2 * fm.height())
+                    << pixels << " px, gap " << gap << ": " << text.toStdString();
+            }
 }
 
 TEST(DrawText, LetterSpacingCountsAfterEveryCharacter)

@@ -72,16 +72,24 @@ TEST_F(Pictures, DamagedDataIsRefusedAndLeavesThePictureAsItWas)
     lengthTooBig[11] = char(0x7F); // length now claims far more than there is
     QByteArray nameTooLong;
     nameTooLong.append(char(200)).append("TBitmap");
-    QByteArray unknownClass;
-    unknownClass.append(char(4)).append("TFoo");
     QByteArray garbage;
     garbage.append(char(7)).append("TBitmap");
     AppendInt32(garbage, 10);
     garbage.append("0123456789");
-    for (const QByteArray &bad : {QByteArray(), lengthTooBig, nameTooLong, unknownClass, garbage}) {
+    for (const QByteArray &bad : {QByteArray(), lengthTooBig, nameTooLong, garbage}) {
         EXPECT_THROW(picture.ReadData(bad), VelmoraError);
         EXPECT_EQ(picture.Width(), 6);
     }
+
+    // A graphic class this program does not know gives an empty picture, as the class library does.
+    QByteArray unknownClass;
+    unknownClass.append(char(11)).append("TPngObject");
+    AppendInt32(unknownClass, 4);
+    unknownClass.append("\x89PNG");
+    picture.ReadData(unknownClass);
+    EXPECT_TRUE(picture.Empty());
+    EXPECT_EQ(picture.Graphic(), nullptr);
+    EXPECT_TRUE(picture.WriteData().isEmpty());
 }
 
 TEST_F(Pictures, LoadFromFileChoosesTheClassByExtension)

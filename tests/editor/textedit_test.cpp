@@ -190,6 +190,29 @@ TEST_F(TextEditing, DoubleClickOpensTheEditorOverTheLabel)
     EXPECT_EQ(form->FontSizeComboBox->currentText(), QStringLiteral("12"));
 }
 
+TEST_F(TextEditing, AfterEditingAHoverNeverMovesTheLabel)
+{
+    // The second press of the double-click hides the label before its release can reach it; no
+    // drag may stay armed for a later hover.
+    TLabelEx *label = addLabel({60, 70}, QStringLiteral("Velmora"), 14);
+    TLabelEx *other = addLabel({200, 150}, QStringLiteral("Other"), 14);
+    doubleClick(inside(label, 5, 5));
+    ASSERT_TRUE(form->EditingLabel);
+    EXPECT_FALSE(form->PressedOnObject);
+    EXPECT_FALSE(form->Dragging);
+    click({300, 230});
+    ASSERT_TRUE(label->isVisible());
+    for (QPoint p : {inside(label, 3, 3), inside(label, 20, 8), inside(other, 4, 4), inside(other, 30, 9)})
+        move(p);
+    EXPECT_EQ(label->pos(), QPoint(60, 70));
+    EXPECT_EQ(other->pos(), QPoint(200, 150));
+    EXPECT_EQ(form->ModificationCount, 0);
+    // An ordinary drag still moves it.
+    drag(inside(label, 5, 5), inside(label, 15, 25));
+    EXPECT_EQ(label->pos(), QPoint(70, 90));
+    EXPECT_EQ(form->ModificationCount, 1);
+}
+
 TEST_F(TextEditing, StyleButtonsWhileEditingReachTheLabelAtCommit)
 {
     TLabelEx *label = addLabel({60, 70}, QStringLiteral("Velmora"));
@@ -281,3 +304,16 @@ TEST_F(TextEditing, SizeThatIsNotANumberIsReportedAndOpensNothing)
 }
 
 } // namespace
+
+TEST_F(TextEditing, ANewWorksheetShowsThePointerNotTheTextTool)
+{
+    form->TextButton->click();
+    ASSERT_TRUE(form->TextToolOn);
+    form->RebuildWorkSheet(455, 275);
+    EXPECT_FALSE(form->TextToolOn);
+    EXPECT_FALSE(form->TextButton->isChecked());
+    EXPECT_TRUE(form->PointButton->isChecked());
+    // A press on the new worksheet opens no editor, as the pressed pointer says.
+    click({40, 40});
+    EXPECT_EQ(form->InPlaceEditor, nullptr);
+}

@@ -3,6 +3,7 @@
 // VELMORA_SCREENSHOT_DIR set, each step is also saved there as a numbered PNG.
 #include "editor_fixture.h"
 
+#include "controls/gridshape.h"
 #include "editor/inplace_editor.h"
 #include "platform/graphics.h"
 
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
@@ -144,3 +146,49 @@ TEST_F(Walkthrough, DrawTypeMoveResizeAndEdit)
 }
 
 } // namespace
+
+TEST_F(Walkthrough, ALetterSpacedLabelShowsEveryGlyphWhole)
+{
+    // Typed with a gap of 2 as a user types it; on the worksheet its ink is that of the same text
+    // drawn without any clipping.
+    form->GapComboBox->setCurrentText(QStringLiteral("2"));
+    form->FontSizeComboBox->setCurrentText(QStringLiteral("14"));
+    form->TextButton->click();
+    click({30, 60});
+    typeText(QStringLiteral("Taro Yamada / Sales Dept."));
+    click({430, 260});
+    ASSERT_EQ(form->ObjectList.size(), 1);
+    auto *label = dynamic_cast<TLabelEx *>(form->ObjectList.last());
+    ASSERT_NE(label, nullptr);
+    ASSERT_EQ(label->Gap(), 2);
+    shot("letter_spaced_label");
+
+    form->GridOverlay->SetVisible(false); // grid lines under the glyphs would darken their edges
+    QImage sheet(form->DrawPanel->size(), QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    form->DrawPanel->render(&sheet, QPoint(), QRegion(), QWidget::DrawChildren);
+    QFont font = label->Font().ToQFont();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    QImage free(sheet.size(), QImage::Format_RGB32);
+    free.fill(Qt::white);
+    {
+        QPainter p(&free);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(label->pos() + QPoint(0, QFontMetrics(font).ascent()), label->Caption());
+    }
+    if (!shotDir.isEmpty()) {
+        sheet.save(shotDir + QStringLiteral("/letter_spaced_sheet.png"));
+        free.save(shotDir + QStringLiteral("/letter_spaced_free.png"));
+    }
+    const QRect area = label->geometry().adjusted(-20, -10, 40, 10);
+    int differing = 0, ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const bool expected = qGray(free.pixel(x, y)) < 160;
+            ink += expected;
+            differing += expected != (qGray(sheet.pixel(x, y)) < 160);
+        }
+    EXPECT_GT(ink, 100);
+    EXPECT_EQ(differing, 0);
+}

@@ -72,7 +72,7 @@ TEST(PresetStore, AddingRewritesTheHeaderAndAllUserPresetsWithTheNewOneLast)
     EXPECT_EQ(store.Table.UserPresetCount, 2);
     EXPECT_EQ(PresetNameText(store.Table.Entries[3].PresetName), sjis("新しい"));
     EXPECT_EQ(readBytes(folder.user()),
-              "Velmora version 2.0j\r\n" + line("old", "210.0, 297.0, 91.0, 55.0, 2,5,14.2,11.0,0.0,0.0") +
+              "Velmora version 2.0j\r\n" + line("old", "210.0, 297.0, 91.0, 55.0, 2,5,14.3,11.0,0.0,0.0") +
                   "\"" + sjis("新しい") + "\", 210.0, 297.0, 91.0, 55.0, 2,5,14.0,11.0,2.5,0.0\r\n");
     EXPECT_TRUE(modal->asked.empty());
 }
@@ -226,6 +226,34 @@ TEST(PresetStore, FindsThePresetOfADocumentsLayout)
     TPresetStore none(empty.files(), Version);
     none.LoadPresets();
     EXPECT_EQ(none.FindPresetForLayout(doc, MakerPreset, true, false), 0);
+}
+
+TEST(PresetStore, APresetWithExactHalvesMatchesItselfAfterItIsWritten)
+{
+    // Exact halves in every length: written and compared with the same rounding, a document that
+    // uses the preset finds it again in a store read from the file.
+    ScopedScriptedModal modal;
+    PresetFolder folder;
+    LayoutPreset values = defaultPreset("half");
+    values.PaperWidth = 210.25f;
+    values.PaperHeight = 296.75f;
+    values.WorkSheetWidthMM = 90.45f;
+    values.WorkSheetHeightMM = 54.55f;
+    values.LeftMargin = 11.25f;
+    values.TopMargin = 0.05f;
+    values.InsideMarginX = 2.5f;
+    values.InsideMarginY = 0.25f;
+    {
+        TPresetStore store(folder.files(), Version);
+        store.LoadPresets();
+        ASSERT_EQ(store.AddUserPreset("half", values), 1);
+    }
+    EXPECT_EQ(readBytes(folder.user()),
+              "Velmora version 2.0j\r\n" + line("half", "210.3, 296.8, 90.4, 54.5, 2,5,11.3,0.1,2.5,0.3"));
+    TPresetStore reread(folder.files(), Version);
+    reread.LoadPresets();
+    EXPECT_EQ(reread.FindPresetForLayout(values, UserPreset, false, false), 1);
+    EXPECT_TRUE(modal->asked.empty());
 }
 
 TEST(PresetStore, AFullTableTakesNoMorePresets)

@@ -69,3 +69,24 @@ TEST(Strings, TableTexts)
     EXPECT_EQ(LoadStr(Str::JpegError).arg(0), QStringLiteral("JPEG エラー #%d").arg(0));
     EXPECT_TRUE(LoadStr(4242).isEmpty());
 }
+
+TEST(Colors, CustomColoursComeBackAsTheyWereWritten)
+{
+    EXPECT_EQ(CustomColorOf(QStringLiteral("ColorA=0000FF")), QColor(255, 0, 0));
+    EXPECT_EQ(CustomColorOf(QStringLiteral("ColorB=ff8000")), QColor(0, 128, 255));
+    EXPECT_FALSE(CustomColorOf(QStringLiteral("ColorC=FFFFFFFF")).has_value()); // an unused slot
+    EXPECT_FALSE(CustomColorOf(QStringLiteral("ColorD")).has_value());
+
+    const QStringList entries{QStringLiteral("ColorA=0000FF"), QStringLiteral("ColorB=ff8000"),
+                              QStringLiteral("ColorC=FFFFFFFF"), QStringLiteral("ColorD=FFFFFF")};
+    const QList<QColor> shown{QColor(255, 0, 0), QColor(0, 128, 255), Qt::white, Qt::white, Qt::white};
+    // The dialog changed only the fourth swatch and the fifth, which had no entry.
+    const QList<QColor> chosen{QColor(255, 0, 0), QColor(0, 128, 255), Qt::white, QColor(0x12, 0x34, 0xAB),
+                               QColor(1, 2, 3)};
+    EXPECT_EQ(MergeCustomColors(entries, shown, chosen),
+              (QStringList{QStringLiteral("ColorA=0000FF"), QStringLiteral("ColorB=ff8000"),
+                           QStringLiteral("ColorC=FFFFFFFF"), QStringLiteral("ColorD=AB3412"),
+                           QStringLiteral("ColorE=030201")}));
+    // Entries past the dialog's slots are kept.
+    EXPECT_EQ(MergeCustomColors(entries, shown.mid(0, 2), chosen.mid(0, 2)), entries);
+}
