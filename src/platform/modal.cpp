@@ -1,6 +1,7 @@
 // The Qt implementation of the modal seam.
 #include "platform/modal.h"
 
+#include "platform/custom_colors.h"
 #include "platform/help_window.h"
 
 #include <QColorDialog>
@@ -86,26 +87,18 @@ std::optional<QString> QtModalSeam::saveFileName(const FileDialogRequest &reques
 
 std::optional<ColorDialogResult> QtModalSeam::chooseColor(const ColorDialogRequest &request)
 {
+    // Qt keeps one set of custom colours for the whole program; each dialog shows the document's own.
+    const CustomColorSet custom = CustomColorsFromEntries(request.customColors);
+    for (int i = 0; i < kCustomColorCount && i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, custom[i]);
     QColorDialog dialog(request.color);
     dialog.setOption(QColorDialog::DontUseNativeDialog);
-    for (int i = 0; i < request.customColors.size() && i < QColorDialog::customCount(); ++i) {
-        const QString &entry = request.customColors[i];
-        const QString value = entry.section(u'=', 1);
-        bool ok = false;
-        const uint bgr = value.toUInt(&ok, 16);
-        if (ok)
-            QColorDialog::setCustomColor(i, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
-    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    ColorDialogResult result{dialog.selectedColor(), {}};
-    for (int i = 0; i < QColorDialog::customCount(); ++i) {
-        const QColor c = QColorDialog::customColor(i);
-        const uint bgr = uint(c.red()) | uint(c.green()) << 8 | uint(c.blue()) << 16;
-        result.customColors
-            << QStringLiteral("Color%1=%2").arg(QChar(u'A' + i)).arg(bgr, 6, 16, QChar(u'0')).toUpper();
-    }
-    return result;
+    CustomColorSet chosen = custom;
+    for (int i = 0; i < kCustomColorCount && i < QColorDialog::customCount(); ++i)
+        chosen[i] = QColorDialog::customColor(i);
+    return ColorDialogResult{dialog.selectedColor(), EntriesFromCustomColors(chosen)};
 }
 
 bool QtModalSeam::printDialog(QPrinter &printer)
