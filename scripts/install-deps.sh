@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Velmora needs to build, run and test (clang and its sanitizer and
-# fuzzer runtimes, llvm-symbolizer for readable sanitizer reports, ccache for repeated builds).
+# fuzzer runtimes, llvm-symbolizer for readable sanitizer reports, ccache for repeated builds, xclip for
+# the clipboard test).
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
@@ -10,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev llvm ccache
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth
+  xclip # test tool: another X11 client reading and putting clipboard text in the clipboard test
 )
 missing=()
 for p in "${packages[@]}"; do
