@@ -30,3 +30,41 @@ TEST(CustomColors, WrittenAsSixteenUpperCaseEntriesThatReadBack)
 }
 
 } // namespace
+
+#include "platform/modal.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QTimer>
+
+namespace {
+
+TEST(CustomColors, QtsDialogShowsTheDocumentsColoursAndHandsBackWhatItHolds)
+{
+    QtModalSeam seam;
+    QColor seenFirst, seenSecond;
+    // Earlier dialogs' colours must not show in this document's dialog.
+    QColorDialog::setCustomColor(1, Qt::green);
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        seenFirst = QColorDialog::customColor(0);
+        seenSecond = QColorDialog::customColor(1);
+        QColorDialog::setCustomColor(2, QColor(0x01, 0x02, 0x03));
+        dialog->setCurrentColor(Qt::blue);
+        dialog->accept();
+    });
+    const auto result = seam.chooseColor({Qt::red, {QStringLiteral("ColorA=563412")}});
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(seenFirst, QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(seenSecond, QColor(Qt::white));
+    EXPECT_EQ(result->color, QColor(Qt::blue));
+    ASSERT_EQ(result->customColors.size(), 16);
+    EXPECT_EQ(result->customColors[0], QStringLiteral("ColorA=563412"));
+    EXPECT_EQ(result->customColors[2], QStringLiteral("ColorC=030201"));
+
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_FALSE(seam.chooseColor({Qt::red, {}}).has_value());
+}
+
+} // namespace
