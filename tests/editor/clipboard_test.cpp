@@ -142,6 +142,26 @@ TEST_F(Clipboard, AJpegPictureIsABitmapForOthersAndTheWholePictureForUs)
     EXPECT_EQ(form->CurrentPicture, copy);
 }
 
+TEST_F(Clipboard, AMetafilePictureIsOfferedAsItsDrawing)
+{
+    auto *picture = new TImage(form->DrawPanel);
+    picture->Picture().ReadData(QByteArray("\x09TMetafile") + [] {
+        const QByteArray emf = SampleEmf();
+        const qint32 length = qint32(emf.size() + 4);
+        return QByteArray(reinterpret_cast<const char *>(&length), 4) + emf;
+    }());
+    picture->SetStretch(true);
+    picture->SetBounds(40, 40, 100, 50);
+    form->AttachCardObject(picture);
+    select(picture);
+    form->EditCopyClick();
+    const QImage offered = ClipboardImage();
+    EXPECT_EQ(offered.size(), QSize(100, 50));
+    // The red rectangle of the sample is drawn into it.
+    EXPECT_EQ(offered.pixelColor(30, 25).red(), 255);
+    EXPECT_TRUE(ClipboardHasComponent());
+}
+
 TEST_F(Clipboard, CutAndDeleteRemoveTheSelectedObject)
 {
     TQVShape *shape = addShape({20, 20, 80, 40});
