@@ -18,7 +18,7 @@
 void TForm2::connectEditingCommands()
 {
     const auto command = [this](void (TForm2::*handler)()) {
-        return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
+        return Guarded([this, handler] { (this->*handler)(); });
     };
     const std::pair<QToolButton *, void (TForm2::*)()> buttons[] = {
         {Width1, &TForm2::Width1Click},
