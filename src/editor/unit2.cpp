@@ -2,7 +2,7 @@
 #include "editor/unit2.h"
 
 #include "controls/card_classes.h"
-#include "editor/cursors.h"
+#include "editor/tool_cursors.h"
 #include "platform/application.h"
 #include "platform/strings.h"
 
@@ -45,7 +45,7 @@ TForm2::TForm2(QWidget *parent) : TForm1(parent)
     CharGap = 0;
 
     createColorPalette();
-    connect(GridButton, &QToolButton::clicked, this, &TForm2::GridButtonClick);
+    connect(GridButton, &QToolButton::clicked, this, Guarded(this, &TForm2::GridButtonClick));
     // The background picture and grid setting commands are not built yet.
     for (QAction *a : {OtherBGImage, OtherBGImageClear, BGGrid})
         a->setEnabled(false);

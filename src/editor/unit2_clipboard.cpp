@@ -43,31 +43,18 @@ void TForm2::CopySelection()
         setPasteEnabled(true);
         return;
     }
-    if (!HasSelection)
+    if (!HasSelection || KindOf(SelectedObject) == CardKind::None)
         return;
     // Everything is gathered first: a picture that cannot be decoded leaves the clipboard as it was.
     ClipboardContent content;
-    switch (KindOf(SelectedObject)) {
-    case CardKind::Shape:
-        content.component = WriteComponent(*static_cast<TQVShape *>(SelectedObject));
-        break;
-    case CardKind::Picture: {
-        auto *picture = static_cast<TImage *>(SelectedObject);
-        content.component = WriteComponent(*picture);
+    content.component = WriteComponent(AsStreamable(*SelectedObject));
+    if (auto *picture = dynamic_cast<TImage *>(SelectedObject)) {
         // Other programs get the picture itself; a JPEG picture as its decoded pixels.
         if (!picture->Picture().Empty())
             content.image = picture->Picture().Graphic()->ToImage();
-        break;
-    }
-    case CardKind::Label: {
-        auto *label = static_cast<TLabelEx *>(SelectedObject);
-        content.component = WriteComponent(*label);
+    } else if (auto *label = dynamic_cast<TLabelEx *>(SelectedObject)) {
         // Line breaks as other programs here expect them.
         content.text = EditorTextFromCaption(label->Caption());
-        break;
-    }
-    case CardKind::None:
-        return;
     }
     PutOnClipboard(content);
     setPasteEnabled(true);
