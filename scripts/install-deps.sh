@@ -32,6 +32,7 @@ tests=(
   ccache              # quick rebuilds
   xvfb                # screenshots of the real window
   xauth               # xvfb-run
+  xclip               # another X11 client in the clipboard test
 )
 
 runtime=()

@@ -1,4 +1,4 @@
-// TForm2: construction of the editor, change tracking and the paste command's state.
+// TForm2: construction of the editor and change tracking.
 #include "editor/unit2.h"
 
 #include "controls/card_classes.h"
@@ -7,13 +7,10 @@
 #include "platform/strings.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -54,6 +51,7 @@ TForm2::TForm2(QWidget *parent) : TForm1(parent)
         a->setEnabled(false);
     connectToolButtons();
     setUpPopupMenu();
+    connectEditingCommands();
 }
 
 TForm2::~TForm2()
@@ -90,14 +88,4 @@ void TForm2::NoteModified()
     Modified = true;
     ++ModificationCount;
     TestLabel1->setText(QString::number(ModificationCount));
-}
-
-void TForm2::UpdatePasteCommand()
-{
-    const QMimeData *data = QApplication::clipboard()->mimeData();
-    const bool offered = data && (data->hasText() || data->hasImage() ||
-                                  data->hasFormat(QStringLiteral("application/x-velmora-component")));
-    const bool enable = offered && DrawPanel != nullptr;
-    EditPaste->setEnabled(enable);
-    PasteButton->setEnabled(enable);
 }

@@ -3,6 +3,7 @@
 
 #include "controls/card_classes.h"
 #include "controls/graphiccontrol.h"
+#include "editor/attribute_rules.h"
 #include "editor/edit_geometry.h"
 #include "editor/unit1.h"
 #include "platform/colors.h"
@@ -13,7 +14,10 @@
 #include <QPointer>
 #include <QRect>
 #include <array>
+#include <optional>
 
+class QComboBox;
+class QImage;
 class QLabel;
 class TColorDialog;
 class TGraphicControl;
@@ -181,7 +185,53 @@ public:
     // top-left corner at PressPoint.
     void PlacePicture(int kind);
 
+    // Attribute commands (unit2_colors.cpp, unit2_attributes.cpp). Each acts on the text being typed,
+    // the selected label, the selected shape or else the settings for new objects.
+    void ForColorClick();
+    void BackColorClick();
+    // A press on a palette swatch: the left button picks a line or text colour, any other a fill colour.
+    void ColorPaletteMouseDown(QLabel *swatch, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                               QPoint point);
+    void PenColorChangeClick();
+    void BrushColorChangeClick();
+    void BrushedClick();
+    void FontColorChangeClick();
+    void Width1Click();
+    void Width2Click();
+    void Width3Click();
+    void Width4Click();
+    void Width5Click();
+    void Width6Click();
+    void psSolidButtonClick();
+    void psDotButtonClick();
+    // The style buttons act after their down state has toggled.
+    void BoldButtonClick();
+    void ItalicButtonClick();
+    void UnderlineButtonClick();
+    // The font combos act when the keyboard focus leaves them.
+    void FontNameComboBoxExit();
+    void FontSizeComboBoxExit();
+    void GapComboBoxExit();
+
+    // Clipboard and deletion (unit2_clipboard.cpp).
+    // A key press seen before the focused control gets it: Delete removes the selected object.
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // The copy step of Cut and Copy: the editor's selected text, or the selected object.
+    void CopySelection();
+    void EditCutClick();
+    void EditCopyClick();
+    // Pastes the component format, else text as a label, else an image as a picture; "Clipboard
+    // Error" and nothing added when none of them can be taken.
+    void EditPasteClick();
+
+    // Stacking order (unit2_stacking.cpp): the selected object above or below all other card objects.
+    void FrontClick();
+    void BackClick();
+
 protected:
+    // Palette presses, the F and B panels' clicks, the combos' exits, and key presses before the
+    // focused control takes them.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // Shows the pop-up items for a card object, or for the worksheet when `object` is null, and opens
     // the pop-up menu at a point on the screen.
     void showPopupFor(QWidget *object, QPoint globalPos);
@@ -191,6 +241,27 @@ private:
     void connectToolButtons();
     void setUpPopupMenu();
     void hidePopupItems();
+    // Wires the attribute, clipboard and stacking commands to their controls (unit2_commands.cpp).
+    void connectEditingCommands();
+    void setPasteEnabled(bool on);
+
+    // Attribute commands.
+    TLabelEx *selectedLabel() const;
+    TQVShape *selectedShape() const;
+    TColorDialog *colorDialog();
+    // The colour dialog on `present`: the chosen colour, or nothing when cancelled.
+    std::optional<TColor> runColorDialog(TColor present);
+    // The same, giving a colour only when the user confirmed one other than `present`.
+    std::optional<TColor> changedColorFromDialog(TColor present);
+    void lineCommandClick(LineCommand button);
+    void styleButtonClick(QToolButton *button, bool &setting);
+    // Keeps only the combo's digits (`whenEmpty` for none) and shows them; returns them.
+    QString cleanNumberCombo(QComboBox *combo, const QString &whenEmpty);
+
+    // Clipboard.
+    void pasteComponent(const QByteArray &stream);
+    void pasteText(const QString &text);
+    void pastePicture(const QImage &image);
 
     // Tools.
     void chooseTool(int tool, bool *flag, TCursor cursor, int prompt, QToolButton *button);

@@ -87,6 +87,7 @@ std::optional<QString> QtModalSeam::saveFileName(const FileDialogRequest &reques
 
 std::optional<ColorDialogResult> QtModalSeam::chooseColor(const ColorDialogRequest &request)
 {
+    // Qt keeps one set of custom colours for the whole program; each dialog shows the document's own.
     QColorDialog dialog(request.color);
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     QList<QColor> shown;
@@ -94,6 +95,8 @@ std::optional<ColorDialogResult> QtModalSeam::chooseColor(const ColorDialogReque
         if (const auto color =
                 i < request.customColors.size() ? CustomColorOf(request.customColors[i]) : std::nullopt)
             QColorDialog::setCustomColor(i, *color);
+        else // a slot the document leaves unnamed must not show the previous document's colour
+            QColorDialog::setCustomColor(i, Qt::white);
         shown << QColorDialog::customColor(i);
     }
     if (dialog.exec() != QDialog::Accepted)

@@ -24,7 +24,7 @@ struct FileDialogRequest
 struct ColorDialogRequest
 {
     QColor color;
-    QStringList customColors; // "ColorA=RRGGBB" style entries, as the colour dialog keeps them
+    QStringList customColors; // "ColorA=BBGGRR" entries (platform/custom_colors.h)
 };
 
 struct ColorDialogResult

@@ -46,8 +46,9 @@ std::optional<QString> ScriptedModal::saveFileName(const FileDialogRequest &requ
     return takeFront(files);
 }
 
-std::optional<ColorDialogResult> ScriptedModal::chooseColor(const ColorDialogRequest &)
+std::optional<ColorDialogResult> ScriptedModal::chooseColor(const ColorDialogRequest &request)
 {
+    colorRequests.push_back(request);
     asked.push_back({QStringLiteral("color"), {}, {}, -1, {}});
     if (colors.empty()) {
         ADD_FAILURE() << "unexpected colour dialog";

@@ -21,6 +21,8 @@ class ScriptedModal : public ModalSeam
 {
 public:
     std::vector<AskedInteraction> asked;
+    // What each colour dialog was opened with.
+    std::vector<ColorDialogRequest> colorRequests;
 
     // Queue answers; each interaction takes the next one of its kind.
     void answerMessage(int result) { messages.push_back(result); }
