@@ -9,10 +9,8 @@
 
 void TForm2::setUpPopupMenu()
 {
-    // Offered where they belong, but not yet carried out: the colour, fill, picture, stacking,
-    // background and grid commands.
-    for (QAction *a : {PenColorChange, BrushColorChange, Brushed, FontColorChange, ImageChange,
-                       ImageReduction, Front, Back, BGImageSetting, BGImageClear, GridSetting})
+    // Offered where they belong, but not yet carried out: the colour, fill and stacking commands.
+    for (QAction *a : {PenColorChange, BrushColorChange, Brushed, FontColorChange, Front, Back})
         a->setEnabled(false);
     connect(PopupMenu, &QMenu::aboutToHide, this, [this] {
         // After the chosen item has run; a menu opened again meanwhile keeps its items.

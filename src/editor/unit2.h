@@ -13,8 +13,10 @@
 #include <QPointer>
 #include <QRect>
 #include <array>
+#include <optional>
 
 class QLabel;
+class QRadioButton;
 class TColorDialog;
 class TGraphicControl;
 class TGridShape;
@@ -25,6 +27,9 @@ class TQVShape;
 
 // Units of the grid and image size dialogs.
 enum TMeasureUnit { muPixel = 0, muMillimetre = 1, muInch = 2 };
+
+// The picture dialog's filter: bitmaps or JPEG files first, then PNG files, then every picture format.
+QString PictureFilter(bool bitmapFirst);
 
 class TForm2 : public TForm1
 {
@@ -177,9 +182,23 @@ public:
     // Sets bold, italic and underline of a font as the three style buttons show.
     void ApplyFontButtons(TFont &font);
 
+    // Pictures and the background (unit2_pictures.cpp).
     // Places a picture (kind 0) or catch-phrase picture (kind 1) chosen in the picture dialog with its
     // top-left corner at PressPoint.
     void PlacePicture(int kind);
+    // Replaces the selected picture's picture with a chosen file; it takes the file's size.
+    void ImageChangeClick();
+    // Resizes CurrentPicture to the size entered in the image size dialog.
+    void ImageReductionClick();
+    // Loads a chosen file as the background picture, stretched over the whole card.
+    void ChooseBackground();
+    // Puts an empty, hidden background picture in place of the present one.
+    void ClearBackground();
+    // Enables the その他 menu's items for the worksheet's state; runs when the menu opens.
+    void OtherMenuClick();
+
+    // Grid (unit2_grid.cpp): the grid setting dialog's round trip.
+    void EditGridSettings();
 
 protected:
     // Shows the pop-up items for a card object, or for the worksheet when `object` is null, and opens
@@ -188,6 +207,13 @@ protected:
 
 private:
     void createColorPalette();
+    void connectPictureCommands();
+    void connectGridCommands();
+    // The picture dialog in a folder, listing JPEG files first for catch-phrases, else bitmaps.
+    std::optional<QString> choosePictureFile(bool catchPhraseFirst, const QString &folder);
+    // The measuring dialogs' unit buttons from and to MeasureUnit.
+    void showMeasureUnit(QRadioButton *pix, QRadioButton *mm, QRadioButton *inch) const;
+    static TMeasureUnit chosenMeasureUnit(const QRadioButton *pix, const QRadioButton *inch);
     void connectToolButtons();
     void setUpPopupMenu();
     void hidePopupItems();

@@ -1,4 +1,4 @@
-// The picture holder, the graphic class registry, bitmaps and icons.
+// The picture holder, the graphic class registry, bitmaps, icons and PNG pictures.
 #include "platform/picture.h"
 
 #include "platform/errors.h"
@@ -99,6 +99,9 @@ void RegisterStandardGraphics()
     RegisterGraphicClass(
         QStringLiteral("TIcon"), [] { return std::make_unique<TIcon>(); }, {QStringLiteral("ico")},
         QStringLiteral("アイコン"));
+    RegisterGraphicClass(
+        QStringLiteral("TPngImage"), [] { return std::make_unique<TPngImage>(); }, {QStringLiteral("png")},
+        QStringLiteral("PNG"));
     RegisterMetafileGraphic();
 }
 
@@ -238,4 +241,47 @@ void TIcon::LoadFromBytes(const QByteArray &fileBytes)
         throw EInvalidGraphic(QStringLiteral("Icon image is not valid"));
     image_ = image;
     bytes_ = fileBytes;
+}
+
+// ---- TPngImage
+
+void TPngImage::SetSize(int width, int height)
+{
+    if (width != Width() || height != Height())
+        throw EInvalidGraphic(QStringLiteral("Cannot change the size of a PNG image"));
+}
+
+void TPngImage::Draw(QPainter &painter, const QRect &target) const
+{
+    if (image_.isNull())
+        return;
+    painter.save();
+    // Blended over what is below, so the card's colour shows through the transparent parts.
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image_);
+    painter.restore();
+}
+
+void TPngImage::LoadFromBytes(const QByteArray &fileBytes)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    QImage image = fileBytes.startsWith(signature) ? decodeImage(fileBytes, "png") : QImage();
+    if (image.isNull())
+        throw EInvalidGraphic(QStringLiteral("PNG image is not valid"));
+    image_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    bytes_ = fileBytes;
+}
+
+void TPngImage::ReadData(const QByteArray &data)
+{
+    const std::optional<QByteArray> bytes = ReadLengthPrefixed(data);
+    if (!bytes)
+        throw EReadError(QStringLiteral("PNG image is not valid"));
+    if (bytes->isEmpty()) {
+        image_ = QImage();
+        bytes_.clear();
+        return;
+    }
+    LoadFromBytes(*bytes);
 }
