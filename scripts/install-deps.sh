@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Velmora needs to build, run and test (clang and its sanitizer and
-# fuzzer runtimes, llvm-symbolizer for readable sanitizer reports, ccache for repeated builds).
+# fuzzer runtimes, llvm-symbolizer for readable sanitizer reports, ccache for repeated builds;
+# fonts-urw-base35 for the URW script and serif faces the shipped catch-phrase pictures are set in).
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
@@ -8,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev libemf2svg-dev libwmf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev llvm ccache
-  fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho
+  fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35
   xvfb xauth
 )
 missing=()
