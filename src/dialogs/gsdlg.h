@@ -1,6 +1,8 @@
 // The grid setting dialog: whether the grid shows, whether objects snap to it, and its pitch in one unit.
 #pragma once
 
+#include "dialogs/units.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -11,7 +13,7 @@ class QPushButton;
 class QRadioButton;
 class TNumberMemo;
 
-class TGridSettingDlg : public QDialog
+class TGridSettingDlg : public QDialog, public ConversionConstants
 {
     Q_OBJECT
 public:
@@ -34,12 +36,6 @@ public:
     int PitchPx = 0;
     float PitchMm = 0;
     float PitchInch = 0;
-    // The editor's conversion constants.
-    int PixelsPerMm = 5;
-    float PixelsPerInch = 127.000254f;
-    float InchesPerPixel = 0.007874f;
-    float InchesPerMm = 0.03937f;
-    float MmPerInch = 25.4f;
     // Set while the dialog writes GridMemo itself.
     bool Updating = false;
 

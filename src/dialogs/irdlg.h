@@ -1,6 +1,8 @@
 // The image size dialog: a picture's new width and height in one unit, the ratio box and a preview.
 #pragma once
 
+#include "dialogs/units.h"
+
 #include <QDialog>
 #include <QPoint>
 
@@ -25,7 +27,7 @@ struct PreviewPlacement
 };
 PreviewPlacement PreviewLayoutFor(int imageWidth, int imageHeight);
 
-class TImageReductionDlg : public QDialog
+class TImageReductionDlg : public QDialog, public ConversionConstants
 {
     Q_OBJECT
 public:
@@ -57,12 +59,6 @@ public:
     float WidthInch = 0, HeightInch = 0;
     // Width over height when the dialog opened.
     float WidthToHeight = 1;
-    // The editor's conversion constants.
-    int PixelsPerMm = 5;
-    float PixelsPerInch = 127.000254f;
-    float InchesPerPixel = 0.007874f;
-    float InchesPerMm = 0.03937f;
-    float MmPerInch = 25.4f;
     // Set while the dialog writes its own fields.
     bool Updating = false;
 

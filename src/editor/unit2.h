@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/graphiccontrol.h"
+#include "dialogs/units.h"
 #include "editor/card_kind.h"
 #include "editor/edit_geometry.h"
 #include "editor/unit1.h"
@@ -23,6 +24,7 @@ class TGridShape;
 class TImage;
 class TInPlaceEditor;
 class TLabelEx;
+class TPicture;
 class TQVShape;
 
 // Units of the grid and image size dialogs.
@@ -31,7 +33,8 @@ enum TMeasureUnit { muPixel = 0, muMillimetre = 1, muInch = 2 };
 // The picture dialog's filter: bitmaps or JPEG files first, then PNG files, then every picture format.
 QString PictureFilter(bool bitmapFirst);
 
-class TForm2 : public TForm1
+// The conversion constants are the editor's own, handed to the measuring dialogs.
+class TForm2 : public TForm1, public ConversionConstants
 {
     Q_OBJECT
 public:
@@ -62,13 +65,6 @@ public:
     bool SnapToGrid = true;
     bool KeepImageRatio = true;
     TMeasureUnit MeasureUnit = muPixel;
-
-    // Conversion constants handed to the measuring dialogs.
-    int PixelsPerMm = 5;
-    float PixelsPerInch = 127.000254f;
-    float InchesPerPixel = 0.007874f;
-    float InchesPerMm = 0.03937f;
-    float MmPerInch = 25.4f;
 
     // Tools.
     int CurrentTool = 0;
@@ -211,6 +207,11 @@ private:
     void connectGridCommands();
     // The picture dialog in a folder, listing JPEG files first for catch-phrases, else bitmaps.
     std::optional<QString> choosePictureFile(bool catchPhraseFirst, const QString &folder);
+    // Opens the picture dialog for a picture (tag 0) or catch-phrase picture and loads the chosen file;
+    // false when cancelled. Loading a picture makes its folder the next picture dialog's.
+    bool loadPictureOfKind(int tag, TPicture &loaded);
+    // Gives the object the picture at its natural size, stretched.
+    static void takePicture(TImage *picture, const TPicture &loaded);
     // The measuring dialogs' unit buttons from and to MeasureUnit.
     void showMeasureUnit(QRadioButton *pix, QRadioButton *mm, QRadioButton *inch) const;
     static TMeasureUnit chosenMeasureUnit(const QRadioButton *pix, const QRadioButton *inch);

@@ -36,11 +36,7 @@ void TForm2::EditGridSettings()
     dialog.PitchPx = pitch;
     dialog.PitchMm = float(pitch) / float(PixelsPerMm);
     dialog.PitchInch = float(pitch) * InchesPerPixel;
-    dialog.PixelsPerMm = PixelsPerMm;
-    dialog.PixelsPerInch = PixelsPerInch;
-    dialog.InchesPerPixel = InchesPerPixel;
-    dialog.InchesPerMm = InchesPerMm;
-    dialog.MmPerInch = MmPerInch;
+    static_cast<ConversionConstants &>(dialog) = *this;
     dialog.GridDspCheckBox->setChecked(GridOverlay->Visible());
     dialog.FitGridCheckBox->setChecked(SnapToGrid);
     showMeasureUnit(dialog.TanniPixRB, dialog.TanniMmRB, dialog.TanniInRB);

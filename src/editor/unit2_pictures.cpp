@@ -53,26 +53,39 @@ void TForm2::connectPictureCommands()
 
 void TForm2::PlacePicture(int kind)
 {
-    const bool catchPhrase = kind == 1;
-    const std::optional<QString> path =
-        choosePictureFile(catchPhrase, catchPhrase ? CatchPhraseDirectory : PictureDirectory);
-    if (!path)
-        return;
-    // Load before anything is created: a file that cannot be read leaves the card as it was.
+    // Loaded before anything is created: a file that cannot be read leaves the card as it was.
     TPicture loaded;
-    loaded.LoadFromFile(*path);
+    if (!loadPictureOfKind(kind, loaded))
+        return;
     auto *picture = new TImage(DrawPanel);
     picture->SetCursor(crHandPoint);
-    picture->SetPicture(loaded);
-    picture->SetAutoSize(true);
-    picture->SetAutoSize(false);
-    picture->SetStretch(true);
+    takePicture(picture, loaded);
     picture->SetBounds(PressPoint.x(), PressPoint.y(), picture->width(), picture->height());
     picture->SetTag(kind);
     AttachCardObject(picture);
     NoteModified();
+}
+
+bool TForm2::loadPictureOfKind(int tag, TPicture &loaded)
+{
+    const bool catchPhrase = tag != 0;
+    const std::optional<QString> path =
+        choosePictureFile(catchPhrase, catchPhrase ? CatchPhraseDirectory : PictureDirectory);
+    if (!path)
+        return false;
+    loaded.LoadFromFile(*path);
     if (!catchPhrase)
         PictureDirectory = QFileInfo(*path).absolutePath();
+    return true;
+}
+
+void TForm2::takePicture(TImage *picture, const TPicture &loaded)
+{
+    picture->SetPicture(loaded);
+    // The object takes the picture's natural size once, then keeps whatever size it is given.
+    picture->SetAutoSize(true);
+    picture->SetAutoSize(false);
+    picture->SetStretch(true);
 }
 
 void TForm2::ImageChangeClick()
@@ -82,21 +95,12 @@ void TForm2::ImageChangeClick()
     if (!picture)
         return;
     CurrentPicture = picture;
-    const bool catchPhrase = picture->Tag() != 0;
-    const std::optional<QString> path =
-        choosePictureFile(catchPhrase, catchPhrase ? CatchPhraseDirectory : PictureDirectory);
-    if (!path)
-        return;
     // A file that cannot be read leaves the object with its former picture.
     TPicture loaded;
-    loaded.LoadFromFile(*path);
-    picture->SetPicture(loaded);
-    picture->SetAutoSize(true);
-    picture->SetAutoSize(false);
-    picture->SetStretch(true);
+    if (!loadPictureOfKind(picture->Tag(), loaded))
+        return;
+    takePicture(picture, loaded);
     NoteModified();
-    if (!catchPhrase)
-        PictureDirectory = QFileInfo(*path).absolutePath();
     Deselect();
     SelectObject(picture, picture->Top(), picture->Left(), picture->Height(), picture->Width());
 }
@@ -116,11 +120,7 @@ void TForm2::ImageReductionClick()
     dialog.HeightInch = float(h) * InchesPerPixel;
     // A picture without height has no ratio; it is treated as square.
     dialog.WidthToHeight = h > 0 ? float(w) / float(h) : 1.0f;
-    dialog.PixelsPerMm = PixelsPerMm;
-    dialog.PixelsPerInch = PixelsPerInch;
-    dialog.InchesPerPixel = InchesPerPixel;
-    dialog.InchesPerMm = InchesPerMm;
-    dialog.MmPerInch = MmPerInch;
+    static_cast<ConversionConstants &>(dialog) = *this;
     showMeasureUnit(dialog.TanniPixRB, dialog.TanniMmRB, dialog.TanniInRB);
     dialog.FixedRateCB->setChecked(KeepImageRatio);
     dialog.PreviewImage->SetPicture(picture->Picture());

@@ -44,6 +44,15 @@ QImage decodeImage(const QByteArray &bytes, const char *format)
     return reader.read();
 }
 
+// The file inside a graphic's stored data: a 4-byte length, then the file (empty for an empty picture).
+QByteArray storedFile(const QByteArray &data, const char *invalid)
+{
+    const std::optional<QByteArray> bytes = ReadLengthPrefixed(data);
+    if (!bytes)
+        throw EReadError(QString::fromLatin1(invalid));
+    return *bytes;
+}
+
 } // namespace
 
 void RegisterGraphicClass(const QString &className, GraphicFactory factory, const QStringList &extensions,
@@ -196,15 +205,13 @@ void TBitmap::LoadFromBytes(const QByteArray &fileBytes)
 
 void TBitmap::ReadData(const QByteArray &data)
 {
-    const std::optional<QByteArray> bytes = ReadLengthPrefixed(data);
-    if (!bytes)
-        throw EReadError(QStringLiteral("Bitmap image is not valid"));
-    if (bytes->isEmpty()) {
+    const QByteArray bytes = storedFile(data, "Bitmap image is not valid");
+    if (bytes.isEmpty()) {
         image_ = QImage();
         bytes_.clear();
         return;
     }
-    LoadFromBytes(*bytes);
+    LoadFromBytes(bytes);
 }
 
 QByteArray TBitmap::WriteData() const
@@ -275,13 +282,11 @@ void TPngImage::LoadFromBytes(const QByteArray &fileBytes)
 
 void TPngImage::ReadData(const QByteArray &data)
 {
-    const std::optional<QByteArray> bytes = ReadLengthPrefixed(data);
-    if (!bytes)
-        throw EReadError(QStringLiteral("PNG image is not valid"));
-    if (bytes->isEmpty()) {
+    const QByteArray bytes = storedFile(data, "PNG image is not valid");
+    if (bytes.isEmpty()) {
         image_ = QImage();
         bytes_.clear();
         return;
     }
-    LoadFromBytes(*bytes);
+    LoadFromBytes(bytes);
 }

@@ -42,6 +42,18 @@ const Phrase Phrases[] = {
     {"12_kongotomo", "今後ともよろしくお願い申し上げます", "IPAPMincho", 22, 0x1c1c1c, false, Ornament::None},
 };
 
+// A small square standing on its point.
+QPainterPath diamond(QPointF centre, qreal half)
+{
+    QPainterPath path;
+    path.moveTo(centre.x(), centre.y() - half);
+    path.lineTo(centre.x() + half, centre.y());
+    path.lineTo(centre.x(), centre.y() + half);
+    path.lineTo(centre.x() - half, centre.y());
+    path.closeSubpath();
+    return path;
+}
+
 QFont fontOf(const Phrase &p)
 {
     QFont font(QString::fromLatin1(p.family));
@@ -106,15 +118,8 @@ QImage render(const Phrase &p)
         painter.drawLine(QPointF(right - rule + 8, midY), QPointF(right, midY));
         painter.setBrush(soft);
         painter.setPen(Qt::NoPen);
-        for (qreal x : {left + rule - 5, right - rule + 5}) {
-            QPainterPath diamond;
-            diamond.moveTo(x, midY - 3);
-            diamond.lineTo(x + 3, midY);
-            diamond.lineTo(x, midY + 3);
-            diamond.lineTo(x - 3, midY);
-            diamond.closeSubpath();
-            painter.drawPath(diamond);
-        }
+        for (qreal x : {left + rule - 5, right - rule + 5})
+            painter.drawPath(diamond({x, midY}, 3));
     }
     if (p.ornament == Ornament::Underline) {
         // A fine rule that thins out towards both ends, with a small diamond in the middle.
@@ -129,15 +134,9 @@ QImage render(const Phrase &p)
         painter.setPen(QPen(QBrush(fade), 1.2));
         painter.drawLine(QPointF(left, y), QPointF(right, y));
         const qreal cx = (left + right) / 2;
-        QPainterPath diamond;
-        diamond.moveTo(cx, y - 3.5);
-        diamond.lineTo(cx + 3.5, y);
-        diamond.lineTo(cx, y + 3.5);
-        diamond.lineTo(cx - 3.5, y);
-        diamond.closeSubpath();
         painter.setPen(Qt::NoPen);
         painter.setBrush(soft);
-        painter.drawPath(diamond);
+        painter.drawPath(diamond({cx, y}, 3.5));
     }
     return image;
 }
