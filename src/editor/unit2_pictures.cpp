@@ -32,6 +32,7 @@ std::optional<QString> TForm2::choosePictureFile(bool catchPhraseFirst, const QS
     request.initialDir = folder;
     request.fileName = catchPhraseFirst ? QStringLiteral("*.jpg") : QStringLiteral("*.bmp");
     request.filter = PictureFilter(!catchPhraseFirst);
+    request.picturePreview = true;
     return Application().Modal().openFileName(request);
 }
 

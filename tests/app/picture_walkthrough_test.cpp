@@ -9,8 +9,12 @@
 #include "dialogs/irdlg.h"
 #include "dialogs/number_memo.h"
 #include "platform/graphics.h"
+#include "platform/picture_file_dialog.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProcess>
@@ -18,6 +22,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -73,6 +78,9 @@ protected:
 
 TEST_F(PictureWalkthrough, ShippedPicturesAreThereAndLoad)
 {
+    EXPECT_EQ(PicturePreviewCaption(dataDir() + QStringLiteral("/bkimages/01_washi.bmp")),
+              QStringLiteral("910 × 550"));
+    EXPECT_FALSE(PicturePreviewCaption(dataDir() + QStringLiteral("/msetpage.txt")).isEmpty());
     const QDir phrases(dataDir() + QStringLiteral("/CPhrase")),
         backgrounds(dataDir() + QStringLiteral("/bkimages"));
     TForm3 form; // registers the picture classes
@@ -165,6 +173,27 @@ TEST_F(PictureWalkthrough, ACardWithBackgroundCatchPhraseAndLogoAndTheDialogsOve
     form.GridSetting->trigger();
     EXPECT_EQ(form.GridOverlay->GridWidth(), 25);
     shot("card_after");
+
+    // The picture dialog itself, with the preview of a selected background.
+    if (!shotDir.isEmpty()) {
+        QTimer::singleShot(1200, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->move(20, 20);
+            // As a click on a file in the list does.
+            auto *view = dialog->findChild<QAbstractItemView *>(QStringLiteral("treeView"));
+            ASSERT_NE(view, nullptr);
+            const QModelIndexList found =
+                view->model()->match(view->model()->index(0, 0, view->rootIndex()), Qt::DisplayRole,
+                                     QStringLiteral("03_sakura.bmp"));
+            ASSERT_FALSE(found.isEmpty());
+            view->setCurrentIndex(found.first());
+            shot("picture_dialog");
+            dialog->reject();
+        });
+        OpenPictureFileName(QStringLiteral("背景画像の選択"), dataDir() + QStringLiteral("/bkimages/*.bmp"),
+                            QtFilterFromWindows(PictureFilter(true)));
+    }
 }
 
 } // namespace
