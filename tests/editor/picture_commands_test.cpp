@@ -64,6 +64,7 @@ TEST_F(PictureCommands, ReplacingAPictureTakesTheNewFilesSizeAtTheSameCorner)
     EXPECT_EQ(modal->asked[0].file.initialDir,
               QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     EXPECT_EQ(modal->asked[0].file.fileName, QStringLiteral("*.bmp"));
+    EXPECT_TRUE(modal->asked[0].file.picturePreview);
     EXPECT_EQ(picture->geometry(), QRect(30, 40, 50, 50));
     EXPECT_EQ(picture->Picture().Width(), 50);
     EXPECT_TRUE(picture->Stretch());
