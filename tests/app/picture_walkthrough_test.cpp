@@ -173,6 +173,9 @@ TEST_F(PictureWalkthrough, ACardWithBackgroundCatchPhraseAndLogoAndTheDialogsOve
     form.GridSetting->trigger();
     EXPECT_EQ(form.GridOverlay->GridWidth(), 25);
     shot("card_after");
+    if (!shotDir.isEmpty()) {
+        EXPECT_EQ(form.SaveDocument(shotDir + QStringLiteral("/card.zrd")), 0);
+    }
 
     // The picture dialog itself, with the preview of a selected background.
     if (!shotDir.isEmpty()) {
