@@ -78,6 +78,10 @@ TEST(GridSettingDlg, FilteredAndEmptiedFieldsKeepTheLastPitch)
     EXPECT_EQ(d.PitchPx, 1);
     d.GridMemo->clear(); // an empty field is no value
     EXPECT_EQ(d.PitchPx, 1);
+    d.OKBtn->click(); // OK with the field empty takes the pitch last computed
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.PitchPx, 1);
+    d.setResult(0);
 
     // A lone point cannot be converted: the error is shown, the values stay, typing goes on.
     d.TanniMmRB->click();
