@@ -2,6 +2,7 @@
 // mouse-move event together with the repaint it causes (median and 95th percentile per event, and the
 // median of the events that did repaint).
 #include "controls/LabelEx.h"
+#include "controls/graphic_classes.h"
 #include "controls/image.h"
 #include "controls/qvshape.h"
 #include "editor/unit2.h"
@@ -226,8 +227,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     InstallFontSubstitutions();
-    RegisterStandardGraphics();
-    RegisterJpegGraphic();
+    RegisterGraphicClasses();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

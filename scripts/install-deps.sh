@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev llvm ccache
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35
   xvfb xauth
+  fonts-urw-base35 # libwmf will not start a WMF player without its Type 1 fonts
 )
 missing=()
 for p in "${packages[@]}"; do

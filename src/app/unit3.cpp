@@ -19,10 +19,7 @@ TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), 
     ReadWindowSettings();
     ProgramVersion = QByteArray("2.0j", 4) + QByteArray(4, '\0');
     PageLayout = {};
-    WorkSheetWidthMM = 91.0f;
-    WorkSheetHeightMM = 55.0f;
-    WorkSheetWidthPx = 455;
-    WorkSheetHeightPx = 275;
+    Card() = CardSize{};
     DefaultFileName = QStringLiteral("newfile.zrd");
     setWindowTitle(LoadStr(Str::AppTitle));
     setWindowIcon(ProgramIconImage());
@@ -31,12 +28,12 @@ TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), 
     UpdateDocumentCommands();
     StartupPending = true;
 
-    connect(Contents1, &QAction::triggered, this, &TForm3::Contents1Click);
-    connect(HelpButton, &QToolButton::clicked, this, &TForm3::Contents1Click);
-    connect(About1, &QAction::triggered, this, &TForm3::About1Click);
-    connect(FileExit, &QAction::triggered, this, &TForm3::FileExitClick);
-    connect(FileMenu, &QMenu::aboutToShow, this, &TForm3::FileMenuClick);
-    const auto command = [this](auto handler) { return Guarded([this, handler] { (this->*handler)(); }); };
+    const auto command = [this](void (TForm3::*handler)()) { return Guarded(this, handler); };
+    connect(Contents1, &QAction::triggered, this, command(&TForm3::Contents1Click));
+    connect(HelpButton, &QToolButton::clicked, this, command(&TForm3::Contents1Click));
+    connect(About1, &QAction::triggered, this, command(&TForm3::About1Click));
+    connect(FileExit, &QAction::triggered, this, command(&TForm3::FileExitClick));
+    connect(FileMenu, &QMenu::aboutToShow, this, command(&TForm3::FileMenuClick));
     connect(FilePrintSetup, &QAction::triggered, this, command(&TForm3::FilePrintSetupClick));
     connect(PrintSetupButton, &QToolButton::clicked, this, command(&TForm3::FilePrintSetupClick));
     connect(FileNew, &QAction::triggered, this, command(&TForm3::FileNewClick));

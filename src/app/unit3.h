@@ -16,7 +16,7 @@ struct ZrdDocument;
 // The name with ".zrd" appended unless it ends in exactly that (the comparison is case-sensitive).
 QString EnsureExtension(const QString &fileName);
 
-class TForm3 : public TForm2
+class TForm3 : public TForm2, public CardSize
 {
     Q_OBJECT
 public:
@@ -27,10 +27,6 @@ public:
     bool DocumentOpen = false;
     bool StartupPending = true;
     QByteArray ProgramVersion; // 8 bytes: "2.0j" and zero bytes
-    float WorkSheetWidthMM = 91.0f;
-    float WorkSheetHeightMM = 55.0f;
-    qint32 WorkSheetWidthPx = 455;
-    qint32 WorkSheetHeightPx = 275;
     bool LegacyLayoutLoaded = false;
     QByteArray LoadedFileVersion;
     ::PageLayout PageLayout;

@@ -1,6 +1,8 @@
 // TLabelEx: letter-spaced drawing and measuring of the caption.
 #include "controls/LabelEx.h"
 
+#include "platform/scaling.h"
+
 #include <QFont>
 #include <algorithm>
 #include <climits>
@@ -14,6 +16,11 @@ void TLabelEx::SetGap(int value)
 {
     gap_ = value;
     update();
+}
+
+void TLabelEx::ScaleFigure(int m, int d)
+{
+    SetGap(ScaleRounded(gap_, m, d));
 }
 
 void TLabelEx::DoDrawText(QPainter *painter, TRect &rect, unsigned format)

@@ -21,6 +21,8 @@ public:
     // does not re-fit an auto-sized label.
     int Gap() const { return gap_; }
     void SetGap(int value);
+    // The gap to trunc(M x Gap / D + 0.5).
+    void ScaleFigure(int multiplier, int divisor) override;
 
 protected:
     // Measures or draws with the gap as letter spacing; then takes the gap after the last character

@@ -1,30 +1,105 @@
-// The card object classes in the component class registry.
+// The card object classes table and what is built on it.
 #include "controls/card_classes.h"
 
 #include "controls/LabelEx.h"
+#include "controls/graphic_classes.h"
 #include "controls/image.h"
 #include "controls/qvshape.h"
 #include "document/component_registry.h"
-#include "jpeg/jpeg_image.h"
-#include "platform/picture.h"
+#include "document/zrd_format.h"
+
+#include <memory>
 
 namespace {
 
-template <typename Control> void registerControl(const QString &className)
+template <typename Control> TGraphicControl *construct(QWidget *parent)
 {
-    RegisterComponentClass(className, [](QObject *owner) -> std::unique_ptr<Streamable> {
-        return std::make_unique<Control>(qobject_cast<QWidget *>(owner));
-    });
+    return new Control(parent);
+}
+
+template <typename Control> bool isInstance(const QObject *object)
+{
+    return dynamic_cast<const Control *>(object) != nullptr;
+}
+
+template <typename Control> CardClass entry(CardKind kind, const char *className, std::int32_t tag)
+{
+    return {kind, QLatin1StringView(className), tag, &construct<Control>, &isInstance<Control>};
 }
 
 } // namespace
 
+const std::array<CardClass, 3> &CardClasses()
+{
+    static const std::array<CardClass, 3> classes{
+        entry<TQVShape>(CardKind::Shape, "TQVShape", ZrdTag::Shape),
+        entry<TLabelEx>(CardKind::Label, "TLabelEx", ZrdTag::Label),
+        entry<TImage>(CardKind::Picture, "TImage", ZrdTag::Picture),
+    };
+    return classes;
+}
+
+const CardClass *CardClassOf(const QObject *object)
+{
+    if (qobject_cast<const QWidget *>(object) == nullptr)
+        return nullptr;
+    for (const CardClass &c : CardClasses())
+        if (c.isInstance(object))
+            return &c;
+    return nullptr;
+}
+
+const CardClass *CardClassForTag(std::int32_t tag)
+{
+    if (tag == ZrdTag::LabelOld)
+        tag = ZrdTag::Label;
+    for (const CardClass &c : CardClasses())
+        if (c.documentTag == tag)
+            return &c;
+    return nullptr;
+}
+
+CardKind KindOf(const QObject *object)
+{
+    const CardClass *c = CardClassOf(object);
+    return c ? c->kind : CardKind::None;
+}
+
+bool IsCatchPhrase(const QObject *object)
+{
+    auto *picture = dynamic_cast<const TImage *>(object);
+    return picture && picture->Tag() == 1;
+}
+
+Streamable &AsStreamable(QWidget &object)
+{
+    return dynamic_cast<Streamable &>(object);
+}
+
+const Streamable &AsStreamable(const QWidget &object)
+{
+    return dynamic_cast<const Streamable &>(object);
+}
+
+TGraphicControl *CopyCardObject(const QWidget &object, QWidget *parent)
+{
+    const CardClass *c = CardClassOf(&object);
+    if (!c)
+        return nullptr;
+    std::unique_ptr<TGraphicControl> copy(c->construct(parent));
+    ReadComponent(WriteComponent(AsStreamable(object)), AsStreamable(*copy));
+    return copy.release();
+}
+
 void RegisterCardClasses()
 {
-    RegisterStandardGraphics();
-    RegisterJpegGraphic();
+    RegisterGraphicClasses();
     // Only card objects: a clipboard stream naming the grid or the colour dialog is not pasted.
-    registerControl<TQVShape>(QStringLiteral("TQVShape"));
-    registerControl<TImage>(QStringLiteral("TImage"));
-    registerControl<TLabelEx>(QStringLiteral("TLabelEx"));
+    for (const CardClass &c : CardClasses()) {
+        const auto make = c.construct;
+        RegisterComponentClass(QString(c.className), [make](QObject *owner) -> std::unique_ptr<Streamable> {
+            TGraphicControl *control = make(qobject_cast<QWidget *>(owner));
+            return std::unique_ptr<Streamable>(&AsStreamable(*control));
+        });
+    }
 }

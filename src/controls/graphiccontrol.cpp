@@ -75,6 +75,8 @@ void TGraphicControl::ChangeScale(int multiplier, int divisor)
         ScaleBounds(this, multiplier, divisor);
 }
 
+void TGraphicControl::ScaleFigure(int, int) {}
+
 void TGraphicControl::SetParent(QWidget *parent)
 {
     setParent(parent);

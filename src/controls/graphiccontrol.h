@@ -97,6 +97,9 @@ public:
 
     // Scales the bounds by M/D; label fonts scale as well.
     void ChangeScale(int multiplier, int divisor) override;
+    // Scales by M/D what the control keeps apart from its bounds and font (a shape's figure and pen,
+    // a label's gap); after ChangeScale, so that a scaled copy draws as the original at a larger size.
+    virtual void ScaleFigure(int multiplier, int divisor);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -2,6 +2,7 @@
 #include "controls/qvshape.h"
 
 #include "controls/penmode.h"
+#include "platform/scaling.h"
 
 #include <QPainter>
 
@@ -45,6 +46,15 @@ void TQVShape::SetHeight(int value)
         return;
     height_ = value;
     placeBounds();
+}
+
+void TQVShape::ScaleFigure(int m, int d)
+{
+    SetTop(ScaleRounded(top_, m, d));
+    SetLeft(ScaleRounded(left_, m, d));
+    SetWidth(ScaleRounded(width_, m, d));
+    SetHeight(ScaleRounded(height_, m, d));
+    Pen().SetWidth(ScaleRounded(Pen().Width(), m, d));
 }
 
 void TQVShape::StyleChanged()

@@ -33,6 +33,10 @@ public:
     void SetWidth(int value) override;
     void SetHeight(int value) override;
 
+    // The figure's Top, Left, Width and Height in this order, then the pen width, each to
+    // trunc(M x value / D + 0.5).
+    void ScaleFigure(int multiplier, int divisor) override;
+
     // Called by pen and brush changes: puts the bounds back around the figure for the current pen,
     // then repaints.
     void StyleChanged();

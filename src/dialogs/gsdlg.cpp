@@ -52,14 +52,11 @@ void TGridSettingDlg::buildControls()
 
 void TGridSettingDlg::connectHandlers()
 {
-    const auto guarded = [this](void (TGridSettingDlg::*handler)()) {
-        return [this, handler] { RunGuarded([&] { (this->*handler)(); }); };
-    };
-    connect(TanniPixRB, &QRadioButton::clicked, this, guarded(&TGridSettingDlg::TanniPixRBClick));
-    connect(TanniMmRB, &QRadioButton::clicked, this, guarded(&TGridSettingDlg::TanniMmRBClick));
-    connect(TanniInRB, &QRadioButton::clicked, this, guarded(&TGridSettingDlg::TanniInRBClick));
-    connect(GridMemo, &QLineEdit::textChanged, this, guarded(&TGridSettingDlg::GridMemoChange));
-    connect(GridMemo, &TNumberMemo::Exit, this, guarded(&TGridSettingDlg::GridMemoExit));
+    connect(TanniPixRB, &QRadioButton::clicked, this, Guarded(this, &TGridSettingDlg::TanniPixRBClick));
+    connect(TanniMmRB, &QRadioButton::clicked, this, Guarded(this, &TGridSettingDlg::TanniMmRBClick));
+    connect(TanniInRB, &QRadioButton::clicked, this, Guarded(this, &TGridSettingDlg::TanniInRBClick));
+    connect(GridMemo, &QLineEdit::textChanged, this, Guarded(this, &TGridSettingDlg::GridMemoChange));
+    connect(GridMemo, &TNumberMemo::Exit, this, Guarded(this, &TGridSettingDlg::GridMemoExit));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -61,20 +61,19 @@ void TImageReductionDlg::buildControls()
 
 void TImageReductionDlg::connectHandlers()
 {
-    const auto guarded = [this](void (TImageReductionDlg::*handler)()) {
-        return [this, handler] { RunGuarded([&] { (this->*handler)(); }); };
-    };
-    connect(TanniPixRB, &QRadioButton::clicked, this, guarded(&TImageReductionDlg::TanniPixRBClick));
-    connect(TanniMmRB, &QRadioButton::clicked, this, guarded(&TImageReductionDlg::TanniMmRBClick));
-    connect(TanniInRB, &QRadioButton::clicked, this, guarded(&TImageReductionDlg::TanniInRBClick));
+    connect(TanniPixRB, &QRadioButton::clicked, this, Guarded(this, &TImageReductionDlg::TanniPixRBClick));
+    connect(TanniMmRB, &QRadioButton::clicked, this, Guarded(this, &TImageReductionDlg::TanniMmRBClick));
+    connect(TanniInRB, &QRadioButton::clicked, this, Guarded(this, &TImageReductionDlg::TanniInRBClick));
     connect(ImageWidthMemo, &QLineEdit::textChanged, this,
-            guarded(&TImageReductionDlg::ImageWidthMemoChange));
+            Guarded(this, &TImageReductionDlg::ImageWidthMemoChange));
     connect(ImageHeightMemo, &QLineEdit::textChanged, this,
-            guarded(&TImageReductionDlg::ImageHeightMemoChange));
-    connect(ImageWidthMemo, &TNumberMemo::Exit, this, guarded(&TImageReductionDlg::ImageWidthMemoExit));
-    connect(ImageHeightMemo, &TNumberMemo::Exit, this, guarded(&TImageReductionDlg::ImageHeightMemoExit));
-    connect(FixedRateCB, &QCheckBox::clicked, this, guarded(&TImageReductionDlg::FixedRateCBClick));
-    connect(ImagePreviewBtn, &QPushButton::clicked, this, guarded(&TImageReductionDlg::ImagePreviewBtnClick));
+            Guarded(this, &TImageReductionDlg::ImageHeightMemoChange));
+    connect(ImageWidthMemo, &TNumberMemo::Exit, this, Guarded(this, &TImageReductionDlg::ImageWidthMemoExit));
+    connect(ImageHeightMemo, &TNumberMemo::Exit, this,
+            Guarded(this, &TImageReductionDlg::ImageHeightMemoExit));
+    connect(FixedRateCB, &QCheckBox::clicked, this, Guarded(this, &TImageReductionDlg::FixedRateCBClick));
+    connect(ImagePreviewBtn, &QPushButton::clicked, this,
+            Guarded(this, &TImageReductionDlg::ImagePreviewBtnClick));
     connect(IPHScrollBar, &QScrollBar::valueChanged, this, &TImageReductionDlg::IPHScrollBarChange);
     connect(IPVScrollBar, &QScrollBar::valueChanged, this, &TImageReductionDlg::IPVScrollBarChange);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);

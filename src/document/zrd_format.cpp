@@ -122,6 +122,28 @@ QByteArray SerializeZrd(const ZrdDocument &document)
     return out;
 }
 
+namespace {
+
+// Both layout records hold the grid as two counts and four lengths in this order.
+CardGrid readCardGrid(const QByteArray &payload, qsizetype offset)
+{
+    return {ZrdReadInt32(payload, offset),      ZrdReadInt32(payload, offset + 4),
+            ZrdReadFloat(payload, offset + 8),  ZrdReadFloat(payload, offset + 12),
+            ZrdReadFloat(payload, offset + 16), ZrdReadFloat(payload, offset + 20)};
+}
+
+void appendCardGrid(QByteArray &out, const CardGrid &grid)
+{
+    AppendInt32(out, grid.Retu);
+    AppendInt32(out, grid.Dann);
+    AppendFloat(out, grid.LeftMargin);
+    AppendFloat(out, grid.TopMargin);
+    AppendFloat(out, grid.InsideMarginX);
+    AppendFloat(out, grid.InsideMarginY);
+}
+
+} // namespace
+
 ZrdLayout ParseZrdLayout(const QByteArray &payload)
 {
     if (payload.size() < kLayoutSize)
@@ -131,12 +153,7 @@ ZrdLayout ParseZrdLayout(const QByteArray &payload)
     layout.PresetSource = ZrdReadInt32(payload, 64);
     layout.PaperWidth = ZrdReadFloat(payload, 68);
     layout.PaperHeight = ZrdReadFloat(payload, 72);
-    layout.Retu = ZrdReadInt32(payload, 76);
-    layout.Dann = ZrdReadInt32(payload, 80);
-    layout.LeftMargin = ZrdReadFloat(payload, 84);
-    layout.TopMargin = ZrdReadFloat(payload, 88);
-    layout.InsideMarginX = ZrdReadFloat(payload, 92);
-    layout.InsideMarginY = ZrdReadFloat(payload, 96);
+    layout.Grid() = readCardGrid(payload, 76);
     return layout;
 }
 
@@ -147,12 +164,7 @@ QByteArray SerializeZrdLayout(const ZrdLayout &layout)
     AppendInt32(out, layout.PresetSource);
     AppendFloat(out, layout.PaperWidth);
     AppendFloat(out, layout.PaperHeight);
-    AppendInt32(out, layout.Retu);
-    AppendInt32(out, layout.Dann);
-    AppendFloat(out, layout.LeftMargin);
-    AppendFloat(out, layout.TopMargin);
-    AppendFloat(out, layout.InsideMarginX);
-    AppendFloat(out, layout.InsideMarginY);
+    appendCardGrid(out, layout);
     return out;
 }
 
@@ -162,12 +174,7 @@ ZrdLegacyLayout ParseZrdLegacyLayout(const QByteArray &payload)
         readPastEnd();
     ZrdLegacyLayout layout;
     layout.PresetIndex = ZrdReadInt32(payload, 0);
-    layout.Retu = ZrdReadInt32(payload, 4);
-    layout.Dann = ZrdReadInt32(payload, 8);
-    layout.LeftMargin = ZrdReadFloat(payload, 12);
-    layout.TopMargin = ZrdReadFloat(payload, 16);
-    layout.InsideMarginX = ZrdReadFloat(payload, 20);
-    layout.InsideMarginY = ZrdReadFloat(payload, 24);
+    layout.Grid() = readCardGrid(payload, 4);
     return layout;
 }
 
@@ -175,11 +182,6 @@ QByteArray SerializeZrdLegacyLayout(const ZrdLegacyLayout &layout)
 {
     QByteArray out;
     AppendInt32(out, layout.PresetIndex);
-    AppendInt32(out, layout.Retu);
-    AppendInt32(out, layout.Dann);
-    AppendFloat(out, layout.LeftMargin);
-    AppendFloat(out, layout.TopMargin);
-    AppendFloat(out, layout.InsideMarginX);
-    AppendFloat(out, layout.InsideMarginY);
+    appendCardGrid(out, layout);
     return out;
 }

@@ -1,6 +1,8 @@
 // The .zrd card document: a 16-byte header and tagged records, parsed and serialized without widgets.
 #pragma once
 
+#include "document/sheet_values.h"
+
 #include <QByteArray>
 #include <cstdint>
 #include <vector>
@@ -24,13 +26,8 @@ constexpr std::int32_t MeasureUnit = 16;
 constexpr std::int32_t Label = 17;
 } // namespace ZrdTag
 
-struct ZrdHeader
-{
-    float WorkSheetWidthMM = 91.0f;
-    float WorkSheetHeightMM = 55.0f;
-    std::int32_t WorkSheetWidthPx = 455;
-    std::int32_t WorkSheetHeightPx = 275;
-};
+struct ZrdHeader : CardSize
+{};
 
 // One record: its tag and its payload bytes exactly as they stand in the file.
 struct ZrdRecord
@@ -46,20 +43,16 @@ struct ZrdDocument
 };
 
 // The 100-byte sheet layout record.
-struct ZrdLayout
+struct ZrdLayout : PaperSize, CardGrid
 {
     QByteArray PresetName = QByteArray(64, '\0'); // the whole zero-terminated field, kept byte for byte
     std::int32_t PresetSource = 0;
-    float PaperWidth = 0, PaperHeight = 0;
-    std::int32_t Retu = 2, Dann = 5;
-    float LeftMargin = 14, TopMargin = 11, InsideMarginX = 0, InsideMarginY = 0;
 };
 
 // The 28-byte layout record of older documents.
-struct ZrdLegacyLayout
+struct ZrdLegacyLayout : CardGrid
 {
-    std::int32_t PresetIndex = 0, Retu = 2, Dann = 5;
-    float LeftMargin = 14, TopMargin = 11, InsideMarginX = 0, InsideMarginY = 0;
+    std::int32_t PresetIndex = 0;
 };
 
 enum class ZrdParse { Ok, BadFile };

@@ -2,7 +2,7 @@
 #include "editor/unit2.h"
 
 #include "controls/card_classes.h"
-#include "editor/cursors.h"
+#include "editor/tool_cursors.h"
 #include "platform/application.h"
 #include "platform/strings.h"
 

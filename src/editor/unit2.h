@@ -1,9 +1,9 @@
 // TForm2: the card editor on top of the visual base: worksheet, object list, settings and editing state.
 #pragma once
 
+#include "controls/card_classes.h"
 #include "controls/graphiccontrol.h"
 #include "dialogs/units.h"
-#include "editor/card_kind.h"
 #include "editor/edit_geometry.h"
 #include "editor/unit1.h"
 #include "platform/colors.h"
@@ -131,7 +131,7 @@ public:
     // Takes an object off the worksheet and out of ObjectList, deselecting first; counts a change.
     void RemoveCardObject(QWidget *object);
 
-    // Tools (mouse_tools.cpp).
+    // Tools (unit2_mouse_tools.cpp).
     // Clears the tool flags, deselects, takes the focus off the tool bar and puts the tool hints back.
     virtual void ResetTools();
     // A point rounded to the grid pitch.
@@ -166,11 +166,11 @@ public:
     // Double-click on a label: open it for editing.
     void LabelDblClick(TGraphicControl *sender);
 
-    // Selection (selection.cpp).
+    // Selection (unit2_selection.cpp).
     void SelectObject(QWidget *object, int top, int left, int height, int width);
     void Deselect();
 
-    // In-place text editing (textedit.cpp).
+    // In-place text editing (unit2_textedit.cpp).
     void OpenEditorForNewLabel(int x, int y);
     void FitEditorToText();
     void CommitTextEdit();
@@ -244,7 +244,7 @@ private:
     void createLabelFrame(const EditRect &box);
     void applyCombosToLabel(TLabelEx *label);
 
-    // Tool-bar state (toolbar_state.cpp).
+    // Tool-bar state (unit2_toolbar_state.cpp).
     void enableCutCopy(bool on);
     void enableStyleButtons(bool on);
     void enableFontCombos(bool on);

@@ -38,16 +38,13 @@ std::optional<QString> TForm2::choosePictureFile(bool catchPhraseFirst, const QS
 
 void TForm2::connectPictureCommands()
 {
-    const auto command = [this](void (TForm2::*handler)()) {
-        return Guarded([this, handler] { (this->*handler)(); });
-    };
-    connect(ImageChange, &QAction::triggered, this, command(&TForm2::ImageChangeClick));
-    connect(ImageReduction, &QAction::triggered, this, command(&TForm2::ImageReductionClick));
-    connect(OtherBGImage, &QAction::triggered, this, command(&TForm2::ChooseBackground));
-    connect(BGImageButton, &QToolButton::clicked, this, command(&TForm2::ChooseBackground));
-    connect(BGImageSetting, &QAction::triggered, this, command(&TForm2::ChooseBackground));
-    connect(OtherBGImageClear, &QAction::triggered, this, command(&TForm2::ClearBackground));
-    connect(BGImageClear, &QAction::triggered, this, command(&TForm2::ClearBackground));
+    connect(ImageChange, &QAction::triggered, this, Guarded(this, &TForm2::ImageChangeClick));
+    connect(ImageReduction, &QAction::triggered, this, Guarded(this, &TForm2::ImageReductionClick));
+    connect(OtherBGImage, &QAction::triggered, this, Guarded(this, &TForm2::ChooseBackground));
+    connect(BGImageButton, &QToolButton::clicked, this, Guarded(this, &TForm2::ChooseBackground));
+    connect(BGImageSetting, &QAction::triggered, this, Guarded(this, &TForm2::ChooseBackground));
+    connect(OtherBGImageClear, &QAction::triggered, this, Guarded(this, &TForm2::ClearBackground));
+    connect(BGImageClear, &QAction::triggered, this, Guarded(this, &TForm2::ClearBackground));
     connect(OtherMenu, &QMenu::aboutToShow, this, &TForm2::OtherMenuClick);
     OtherMenuClick();
 }

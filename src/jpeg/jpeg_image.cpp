@@ -157,10 +157,3 @@ QImage TJPEGImage::ToImage() const
         throw EJPEG(d.error);
     return d.image;
 }
-
-void RegisterJpegGraphic()
-{
-    RegisterGraphicClass(
-        QStringLiteral("TJPEGImage"), [] { return std::make_unique<TJPEGImage>(); },
-        {QStringLiteral("jpeg"), QStringLiteral("jpg")}, LoadStr(Str::JpegFileDescription));
-}

@@ -65,6 +65,3 @@ private:
     mutable int decodeCount_ = 0;
     mutable int lastDecodeScale_ = 0;
 };
-
-// Registers TJPEGImage by class name and for the extensions "jpg" and "jpeg". Safe to call more than once.
-void RegisterJpegGraphic();

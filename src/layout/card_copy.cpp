@@ -2,8 +2,8 @@
 #include "layout/card_copy.h"
 
 #include "controls/LabelEx.h"
+#include "controls/card_classes.h"
 #include "controls/image.h"
-#include "controls/qvshape.h"
 #include "editor/drawpanel.h"
 #include "platform/scaling.h"
 
@@ -11,19 +11,6 @@
 #include <QPainter>
 
 namespace {
-
-// trunc(M * value / D + 0.5), as the copies' own geometry is scaled.
-int scaled(int value, int m, int d)
-{
-    return int(double(m) * value / d + 0.5);
-}
-
-template <typename T> T *copyOf(const T &original, QWidget *parent)
-{
-    auto *copy = new T(parent);
-    ReadComponent(WriteComponent(original), *copy);
-    return copy;
-}
 
 void widenForPrint(TLabelEx &label)
 {
@@ -42,16 +29,19 @@ std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QW
     panel->SetColor(clWindow);
     panel->SetName(QStringLiteral("PrintPanel"));
     panel->resize(widthPx, heightPx);
-    copyOf(background, panel.get());
+    CopyCardObject(background, panel.get());
     for (QWidget *object : objects) {
-        if (auto *shape = dynamic_cast<TQVShape *>(object)) {
-            copyOf(*shape, panel.get());
-        } else if (auto *label = dynamic_cast<TLabelEx *>(object)) {
-            TLabelEx *copy = copyOf(*label, panel.get());
+        TGraphicControl *copy = CopyCardObject(*object, panel.get());
+        switch (KindOf(copy)) {
+        case CardKind::Label:
             if (options.widenLabels)
-                widenForPrint(*copy);
-        } else if (auto *picture = dynamic_cast<TImage *>(object)) {
-            copyOf(*picture, panel.get())->SetStretch(true);
+                widenForPrint(static_cast<TLabelEx &>(*copy));
+            break;
+        case CardKind::Picture:
+            static_cast<TImage &>(*copy).SetStretch(true);
+            break;
+        default:
+            break;
         }
     }
     return panel;
@@ -60,17 +50,9 @@ std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QW
 void ScaleCardCopy(TPanel &copy, int m, int d)
 {
     ScaleBy(&copy, m, d);
-    for (QObject *child : copy.children()) {
-        if (auto *shape = dynamic_cast<TQVShape *>(child)) {
-            shape->SetTop(scaled(shape->Top(), m, d));
-            shape->SetLeft(scaled(shape->Left(), m, d));
-            shape->SetWidth(scaled(shape->Width(), m, d));
-            shape->SetHeight(scaled(shape->Height(), m, d));
-            shape->Pen().SetWidth(scaled(shape->Pen().Width(), m, d));
-        } else if (auto *label = dynamic_cast<TLabelEx *>(child)) {
-            label->SetGap(scaled(label->Gap(), m, d));
-        }
-    }
+    for (QObject *child : copy.children())
+        if (auto *control = dynamic_cast<TGraphicControl *>(child))
+            control->ScaleFigure(m, d);
 }
 
 QImage RenderCardImage(const TImage &background, const QList<QWidget *> &objects, int widthPx, int heightPx,

@@ -78,10 +78,10 @@ QRect DiagramPanelRect(float paperWidth, float paperHeight, int controlsRight, i
 std::vector<QRect> DiagramCells(const DiagramLayout &layout, QSize panel)
 {
     std::vector<QRect> cells;
-    const auto columns =
-        visibleSpans(layout.retu, layout.cardWidth, layout.insideMarginX, layout.leftMargin, panel.width());
-    const auto rows =
-        visibleSpans(layout.dann, layout.cardHeight, layout.insideMarginY, layout.topMargin, panel.height());
+    const auto columns = visibleSpans(layout.Retu, layout.WorkSheetWidthMM, layout.InsideMarginX,
+                                      layout.LeftMargin, panel.width());
+    const auto rows = visibleSpans(layout.Dann, layout.WorkSheetHeightMM, layout.InsideMarginY,
+                                   layout.TopMargin, panel.height());
     cells.reserve(columns.size() * rows.size());
     for (const Span &c : columns)
         for (const Span &r : rows)

@@ -1,6 +1,8 @@
 // Sheet geometry of the page setup dialog: derived margins and the diagram's panel and card rectangles.
 #pragma once
 
+#include "document/sheet_values.h"
+
 #include <QRect>
 #include <vector>
 
@@ -19,12 +21,8 @@ constexpr int MaxDiagramCells = 1000;
 QRect DiagramPanelRect(float paperWidth, float paperHeight, int controlsRight, int scrollWidth,
                        int scrollHeight, int cancelTop);
 
-struct DiagramLayout
-{
-    float cardWidth = 0, cardHeight = 0;
-    int retu = 0, dann = 0;
-    float leftMargin = 0, topMargin = 0, insideMarginX = 0, insideMarginY = 0;
-};
+struct DiagramLayout : CardSizeMM, CardGrid
+{};
 
 // One rectangle per card that can be seen on a panel of `panel` size: width trunc(card + 0.5), left
 // trunc((card + gap) x column + margin + 0.5), likewise down. Cards wholly off the panel are left out.

@@ -1,6 +1,8 @@
 // The sheet layout a document prints with, and the fixed-size preset name field it carries.
 #pragma once
 
+#include "document/sheet_values.h"
+
 #include <QByteArray>
 #include <array>
 #include <cstdint>
@@ -27,19 +29,11 @@ enum PresetSourceKind : std::int32_t { FreeSetting = 0, UserPreset = 1, MakerPre
 enum MeasureUnitKind : std::int32_t { UnitMillimetres = 1, UnitInches = 3 };
 
 // Lengths in millimetres.
-struct PageLayout
+struct PageLayout : CardGrid, PaperSize
 {
     std::int32_t PresetIndex = 0;
-    std::int32_t Retu = 2; // columns
-    std::int32_t Dann = 5; // rows
-    float LeftMargin = 14.0f;
-    float TopMargin = 11.0f;
-    float InsideMarginX = 0.0f;
-    float InsideMarginY = 0.0f;
     std::int32_t Overhang = 0; // whole millimetres, -3 to +3
     bool Tonbo = true;         // print crop marks
-    float PaperWidth = 0.0f;
-    float PaperHeight = 0.0f;
     std::int32_t PresetSource = FreeSetting;
     std::int32_t MeasureUnit = 0;
     PresetNameField PresetName{};

@@ -4,14 +4,8 @@
 PageSetupData NewDocumentPageSetup(const QByteArray &programVersion)
 {
     PageSetupData data;
-    data.Layout.Retu = 0;
-    data.Layout.Dann = 0;
-    data.Layout.LeftMargin = 0.0f;
-    data.Layout.TopMargin = 0.0f;
-    data.WorkSheetWidthMM = 0.0f;
-    data.WorkSheetHeightMM = 0.0f;
-    data.WorkSheetWidthPx = 0;
-    data.WorkSheetHeightPx = 0;
+    data.Layout.Grid() = {0, 0, 0.0f, 0.0f, 0.0f, 0.0f};
+    data.Card() = {{0.0f, 0.0f}, 0, 0};
     data.ProgramVersion = programVersion;
     data.NewDocument = true;
     return data;
@@ -23,34 +17,19 @@ PageSetupChanges TakePageSetupResults(const PageSetupData &results, PageSetupDat
     PageLayout &to = document.Layout;
     const PageLayout &from = results.Layout;
     if (results.NewDocument) {
-        document.WorkSheetWidthMM = results.WorkSheetWidthMM;
-        document.WorkSheetHeightMM = results.WorkSheetHeightMM;
-        document.WorkSheetWidthPx = results.WorkSheetWidthPx;
-        document.WorkSheetHeightPx = results.WorkSheetHeightPx;
+        document.Card() = results.Card();
         to = from;
         document.LegacyLayoutLoaded = false;
         return {true, true};
     }
     if (results.WorkSheetWidthPx != document.WorkSheetWidthPx ||
         results.WorkSheetHeightPx != document.WorkSheetHeightPx) {
-        document.WorkSheetWidthMM = results.WorkSheetWidthMM;
-        document.WorkSheetHeightMM = results.WorkSheetHeightMM;
-        document.WorkSheetWidthPx = results.WorkSheetWidthPx;
-        document.WorkSheetHeightPx = results.WorkSheetHeightPx;
+        document.Card() = results.Card();
         changes.cardSize = changes.modified = true;
     }
-    if (from.LeftMargin != to.LeftMargin || from.TopMargin != to.TopMargin || from.Retu != to.Retu ||
-        from.Dann != to.Dann || from.InsideMarginX != to.InsideMarginX ||
-        from.InsideMarginY != to.InsideMarginY || from.PaperWidth != to.PaperWidth ||
-        from.PaperHeight != to.PaperHeight) {
-        to.LeftMargin = from.LeftMargin;
-        to.TopMargin = from.TopMargin;
-        to.Retu = from.Retu;
-        to.Dann = from.Dann;
-        to.InsideMarginX = from.InsideMarginX;
-        to.InsideMarginY = from.InsideMarginY;
-        to.PaperWidth = from.PaperWidth;
-        to.PaperHeight = from.PaperHeight;
+    if (from.Grid() != to.Grid() || from.Paper() != to.Paper()) {
+        to.Grid() = from.Grid();
+        to.Paper() = from.Paper();
         changes.modified = true;
     }
     if (!SamePresetName(from.PresetName, to.PresetName) || from.PresetSource != to.PresetSource) {

@@ -6,14 +6,10 @@
 #include <QByteArray>
 #include <cstdint>
 
-struct PageSetupData
+// The card (worksheet) size and the sheet layout.
+struct PageSetupData : CardSize
 {
     PageLayout Layout;
-    // The card (worksheet) size.
-    float WorkSheetWidthMM = 91.0f;
-    float WorkSheetHeightMM = 55.0f;
-    std::int32_t WorkSheetWidthPx = 455;
-    std::int32_t WorkSheetHeightPx = 275;
     QByteArray ProgramVersion = QByteArray("2.0j\0\0\0\0", 8);
     bool LegacyLayoutLoaded = false; // the document had only the old layout record
     bool NewDocument = false;        // opened by the New command

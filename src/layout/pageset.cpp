@@ -38,26 +38,16 @@ TPageSetDlg::TPageSetDlg(const PageSetupData &data, PresetFiles files, QWidget *
     buildControls();
 
     const PageLayout &l = data.Layout;
-    FreeWorkSheetSize = {data.WorkSheetWidthMM, data.WorkSheetHeightMM, data.WorkSheetWidthPx,
-                         data.WorkSheetHeightPx};
-    WorkSheetWidthMM = data.WorkSheetWidthMM;
-    WorkSheetHeightMM = data.WorkSheetHeightMM;
-    WorkSheetWidthPx = data.WorkSheetWidthPx;
-    WorkSheetHeightPx = data.WorkSheetHeightPx;
-    Retu = l.Retu;
-    Dann = l.Dann;
-    LeftMargin = l.LeftMargin;
-    TopMargin = l.TopMargin;
-    InsideMarginX = l.InsideMarginX;
-    InsideMarginY = l.InsideMarginY;
+    FreeWorkSheetSize = data.Card();
+    Card() = data.Card();
+    Grid() = l.Grid();
     TrackBar->setValue(l.Overhang);
     TonboCB->setChecked(l.Tonbo);
     NewDocument = data.NewDocument;
     LegacyLayoutLoaded = data.LegacyLayoutLoaded;
     PresetName = l.PresetName;
     PresetSource = l.PresetSource;
-    PaperWidth = l.PaperWidth;
-    PaperHeight = l.PaperHeight;
+    Paper() = l.Paper();
     MeasureUnit = l.MeasureUnit;
 
     Store.LoadPresets();
@@ -71,7 +61,7 @@ void TPageSetDlg::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     // Activation work runs once the dialog is on the screen, so its messages stand over it.
     if (!activated_)
-        QTimer::singleShot(0, this, [this] { RunGuarded([&] { FormActivate(); }); });
+        QTimer::singleShot(0, this, Guarded(this, &TPageSetDlg::FormActivate));
 }
 
 void TPageSetDlg::checkUnitButton()
@@ -93,16 +83,9 @@ LayoutPreset TPageSetDlg::documentPreset() const
 {
     LayoutPreset p;
     p.PresetName = PresetName;
-    p.PaperWidth = PaperWidth;
-    p.PaperHeight = PaperHeight;
-    p.WorkSheetWidthMM = WorkSheetWidthMM;
-    p.WorkSheetHeightMM = WorkSheetHeightMM;
-    p.Retu = Retu;
-    p.Dann = Dann;
-    p.LeftMargin = LeftMargin;
-    p.TopMargin = TopMargin;
-    p.InsideMarginX = InsideMarginX;
-    p.InsideMarginY = InsideMarginY;
+    p.Paper() = Paper();
+    p.CardMM() = CardMM();
+    p.Grid() = Grid();
     return p;
 }
 
@@ -162,17 +145,10 @@ void TPageSetDlg::YousiCBClick()
     const int item = YousiCB->currentIndex();
     if (item >= 1 && item <= Store.Table.Total()) {
         const LayoutPreset &p = Store.Table.Entries[size_t(item) - 1];
-        WorkSheetWidthMM = p.WorkSheetWidthMM;
-        WorkSheetHeightMM = p.WorkSheetHeightMM;
+        CardMM() = p.CardMM();
         PresetName = p.PresetName;
-        PaperWidth = p.PaperWidth;
-        PaperHeight = p.PaperHeight;
-        Retu = p.Retu;
-        Dann = p.Dann;
-        LeftMargin = p.LeftMargin;
-        TopMargin = p.TopMargin;
-        InsideMarginX = p.InsideMarginX;
-        InsideMarginY = p.InsideMarginY;
+        Paper() = p.Paper();
+        Grid() = p.Grid();
         SelectPaperSize();
         const bool maker = Store.IsMakerItem(item);
         PresetSource = maker ? MakerPreset : UserPreset;
@@ -181,12 +157,8 @@ void TPageSetDlg::YousiCBClick()
         setEntryFieldsEnabled(false);
         NewBtn->setEnabled(false);
     } else {
-        if (FreeWorkSheetSize.WidthMM != 0) {
-            WorkSheetWidthMM = FreeWorkSheetSize.WidthMM;
-            WorkSheetHeightMM = FreeWorkSheetSize.HeightMM;
-            WorkSheetWidthPx = FreeWorkSheetSize.WidthPx;
-            WorkSheetHeightPx = FreeWorkSheetSize.HeightPx;
-        }
+        if (FreeWorkSheetSize.WorkSheetWidthMM != 0)
+            Card() = FreeWorkSheetSize;
         WidthMemo->SetText(FormatMm(WorkSheetWidthMM));
         HeightMemo->SetText(FormatMm(WorkSheetHeightMM));
         PresetName = {};
@@ -328,14 +300,14 @@ void TPageSetDlg::cardSizeExit(TNumberMemo *m, float &mm, int &px, float &inch, 
 
 void TPageSetDlg::WidthMemoExit()
 {
-    cardSizeExit(WidthMemo, WorkSheetWidthMM, WorkSheetWidthPx, WorkSheetWidthInch, FreeWorkSheetSize.WidthMM,
-                 FreeWorkSheetSize.WidthPx);
+    cardSizeExit(WidthMemo, WorkSheetWidthMM, WorkSheetWidthPx, WorkSheetWidthInch,
+                 FreeWorkSheetSize.WorkSheetWidthMM, FreeWorkSheetSize.WorkSheetWidthPx);
 }
 
 void TPageSetDlg::HeightMemoExit()
 {
     cardSizeExit(HeightMemo, WorkSheetHeightMM, WorkSheetHeightPx, WorkSheetHeightInch,
-                 FreeWorkSheetSize.HeightMM, FreeWorkSheetSize.HeightPx);
+                 FreeWorkSheetSize.WorkSheetHeightMM, FreeWorkSheetSize.WorkSheetHeightPx);
 }
 
 void TPageSetDlg::UpdateLayout()
@@ -384,14 +356,8 @@ void TPageSetDlg::UpdateLayout()
     }
 
     DiagramLayout d;
-    d.cardWidth = WorkSheetWidthMM;
-    d.cardHeight = WorkSheetHeightMM;
-    d.retu = Retu;
-    d.dann = Dann;
-    d.leftMargin = LeftMargin;
-    d.topMargin = TopMargin;
-    d.insideMarginX = InsideMarginX;
-    d.insideMarginY = InsideMarginY;
+    d.CardMM() = CardMM();
+    d.Grid() = Grid();
     LayoutPanel->SetCells(DiagramCells(d, panel.size()));
 }
 
@@ -434,22 +400,13 @@ void TPageSetDlg::done(int result)
 PageSetupData TPageSetDlg::Result() const
 {
     PageSetupData r;
-    r.WorkSheetWidthMM = WorkSheetWidthMM;
-    r.WorkSheetHeightMM = WorkSheetHeightMM;
-    r.WorkSheetWidthPx = WorkSheetWidthPx;
-    r.WorkSheetHeightPx = WorkSheetHeightPx;
+    r.Card() = Card();
     PageLayout &l = r.Layout;
     l.PresetIndex = YousiCB->currentIndex();
-    l.Retu = Retu;
-    l.Dann = Dann;
-    l.LeftMargin = LeftMargin;
-    l.TopMargin = TopMargin;
-    l.InsideMarginX = InsideMarginX;
-    l.InsideMarginY = InsideMarginY;
+    l.Grid() = Grid();
     l.Overhang = TrackBar->value();
     l.Tonbo = TonboCB->isChecked();
-    l.PaperWidth = PaperWidth;
-    l.PaperHeight = PaperHeight;
+    l.Paper() = Paper();
     l.PresetSource = PresetSource;
     l.MeasureUnit = MeasureUnit;
     l.PresetName = PresetName;

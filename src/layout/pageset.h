@@ -18,7 +18,7 @@ class QSlider;
 class TLayoutDiagram;
 class TNumberMemo;
 
-class TPageSetDlg : public QDialog
+class TPageSetDlg : public QDialog, public CardSize, public PaperSize, public CardGrid
 {
     Q_OBJECT
 public:
@@ -60,23 +60,15 @@ public:
     QPushButton *CancelBtn;
     QPushButton *LayoutBtn;
 
-    // Working values; lengths in millimetres, with their worksheet-pixel and inch forms.
-    float WorkSheetWidthMM = 0, WorkSheetHeightMM = 0;
-    int WorkSheetWidthPx = 0, WorkSheetHeightPx = 0;
+    // Working values (the card size, paper and grid are the bases); lengths in millimetres, with
+    // their worksheet-pixel and inch forms.
     float WorkSheetWidthInch = 0, WorkSheetHeightInch = 0;
-    float PaperWidth = 0, PaperHeight = 0;
-    int Retu = 0, Dann = 0;
-    float LeftMargin = 0, TopMargin = 0, InsideMarginX = 0, InsideMarginY = 0;
     int LeftMarginPx = 0, TopMarginPx = 0, InsideMarginXPx = 0, InsideMarginYPx = 0;
     float LeftMarginInch = 0, TopMarginInch = 0, InsideMarginXInch = 0, InsideMarginYInch = 0;
     float RightMargin = 0, BottomMargin = 0;
     int RightMarginPx = 0, BottomMarginPx = 0;
     float RightMarginInch = 0, BottomMarginInch = 0;
-    struct
-    {
-        float WidthMM = 0, HeightMM = 0;
-        int WidthPx = 0, HeightPx = 0;
-    } FreeWorkSheetSize; // the card size the free setting restores
+    CardSize FreeWorkSheetSize; // the card size the free setting restores
     PresetNameField PresetName{};
     int PresetSource = FreeSetting;
     int MeasureUnit = UnitMillimetres;

@@ -157,15 +157,11 @@ void TPageSetDlg::buildControls()
 void TPageSetDlg::connectHandlers()
 {
     // Handlers run guarded: a value that cannot be read is reported and leaves the dialog open.
-    const auto guarded = [this](void (TPageSetDlg::*handler)()) {
-        return [this, handler] { RunGuarded([&] { (this->*handler)(); }); };
-    };
-    connect(YousiCB, &QComboBox::activated, this, [this] {
-        RunGuarded([&] {
-            YousiCBClick();
-            YousiCBChange();
-        });
-    });
+    const auto guarded = [this](void (TPageSetDlg::*handler)()) { return Guarded(this, handler); };
+    connect(YousiCB, &QComboBox::activated, this, Guarded([this] {
+                YousiCBClick();
+                YousiCBChange();
+            }));
     connect(PaperSizeCB, &QComboBox::activated, this, guarded(&TPageSetDlg::PaperSizeCBClick));
     connect(PaperSizeCB->lineEdit(), &QLineEdit::textEdited, this, guarded(&TPageSetDlg::PaperSizeCBChange));
     connect(TanniMmRB, &QRadioButton::clicked, this, [this] {
@@ -178,10 +174,10 @@ void TPageSetDlg::connectHandlers()
     });
     connect(TanniPixRB, &QRadioButton::clicked, this, guarded(&TPageSetDlg::TanniPixRBClick));
     for (TNumberMemo *m : {RetuMemo, DannMemo})
-        connect(m, &QLineEdit::textChanged, this, [this, m] { DigitsMemoChange(m); });
+        connect(m, &QLineEdit::textChanged, this, Guarded([this, m] { DigitsMemoChange(m); }));
     for (TNumberMemo *m :
          {WidthMemo, HeightMemo, TopMarginMemo, LMarginMemo, InsideMarginXMemo, InsideMarginYMemo})
-        connect(m, &QLineEdit::textChanged, this, [this, m] { DecimalMemoChange(m); });
+        connect(m, &QLineEdit::textChanged, this, Guarded([this, m] { DecimalMemoChange(m); }));
     connect(WidthMemo, &TNumberMemo::Exit, this, guarded(&TPageSetDlg::WidthMemoExit));
     connect(HeightMemo, &TNumberMemo::Exit, this, guarded(&TPageSetDlg::HeightMemoExit));
     for (TNumberMemo *m : {RetuMemo, DannMemo, TopMarginMemo, BottomMarginMemo, LMarginMemo, RMarginMemo,

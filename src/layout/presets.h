@@ -9,20 +9,13 @@
 #include <array>
 #include <optional>
 
-// One named sheet layout; lengths in millimetres.
-struct LayoutPreset
+// One named sheet layout; lengths in millimetres;
+// one that is unused is all zero.
+struct LayoutPreset : PaperSize, CardSizeMM, CardGrid
 {
+    LayoutPreset() : PaperSize{}, CardSizeMM{0.0f, 0.0f}, CardGrid{0, 0, 0.0f, 0.0f, 0.0f, 0.0f} {}
+
     PresetNameField PresetName{};
-    float PaperWidth = 0.0f;
-    float PaperHeight = 0.0f;
-    float WorkSheetWidthMM = 0.0f;
-    float WorkSheetHeightMM = 0.0f;
-    std::int32_t Retu = 0;
-    std::int32_t Dann = 0;
-    float LeftMargin = 0.0f;
-    float TopMargin = 0.0f;
-    float InsideMarginX = 0.0f;
-    float InsideMarginY = 0.0f;
 
     bool operator==(const LayoutPreset &) const = default;
 };

@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QString>
+#include <concepts>
 #include <exception>
 #include <memory>
+#include <utility>
 
 class TApplication
 {
@@ -48,10 +50,26 @@ template <typename F> bool RunGuarded(F &&action)
     }
 }
 
-// A slot that runs `action` guarded: for connecting commands whose failures the user must see.
+// The guarded slot: every connection or callback that runs a handler goes through one of these two,
+// so that a handler's failure is shown in the exception box and never escapes into the event loop.
+// It covers the main window's menu items and tool buttons, the editor's tool buttons, card object
+// and selection handle mouse callbacks, the in-place editor's key callback, and every handler of
+// the page setup dialog; plain accept/reject connections run no handler of ours and need none.
+// `action` runs guarded with the arguments it takes (a signal may carry more; Qt drops them).
 template <typename F> auto Guarded(F action)
 {
-    return [action] { RunGuarded(action); };
+    return [action](auto &&...args) requires std::invocable<const F &, decltype(args)...>
+    {
+        RunGuarded([&] { action(std::forward<decltype(args)>(args)...); });
+    };
+}
+
+// The member `handler` of `receiver` runs guarded with the arguments it takes (a signal may carry more;
+// they are dropped as by a plain connection).
+template <typename Object, typename Receiver, typename... Args>
+auto Guarded(Receiver *receiver, void (Object::*handler)(Args...))
+{
+    return [receiver, handler](Args... args) { RunGuarded([&] { (receiver->*handler)(args...); }); };
 }
 
 // Catches what escapes an event handler and shows it, as the class library's application does.

@@ -103,12 +103,3 @@ QImage TMetafile::ToImage() const
     Draw(painter, image.rect());
     return image;
 }
-
-void RegisterMetafileGraphic()
-{
-    const auto make = [] { return std::make_unique<TMetafile>(); };
-    RegisterGraphicClass(QStringLiteral("TMetafile"), make, {QStringLiteral("emf")},
-                         QStringLiteral("拡張メタファイル"));
-    RegisterGraphicClass(QStringLiteral("TMetafile"), make, {QStringLiteral("wmf")},
-                         QStringLiteral("メタファイル"));
-}

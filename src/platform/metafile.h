@@ -49,6 +49,3 @@ private:
     mutable std::shared_ptr<QSvgRenderer> renderer_;
     mutable bool converted_ = false;
 };
-
-// Registers TMetafile by class name and for the extensions "emf" and "wmf". Safe to call more than once.
-void RegisterMetafileGraphic();

@@ -2,7 +2,6 @@
 #include "platform/picture.h"
 
 #include "platform/errors.h"
-#include "platform/metafile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -98,20 +97,6 @@ QString GraphicFileFilter()
     }
     const QString joined = all.join(u';');
     return QStringLiteral("すべて (%1)|%1|").arg(joined) + entries.join(u'|');
-}
-
-void RegisterStandardGraphics()
-{
-    RegisterGraphicClass(
-        QStringLiteral("TBitmap"), [] { return std::make_unique<TBitmap>(); }, {QStringLiteral("bmp")},
-        QStringLiteral("ビットマップ"));
-    RegisterGraphicClass(
-        QStringLiteral("TIcon"), [] { return std::make_unique<TIcon>(); }, {QStringLiteral("ico")},
-        QStringLiteral("アイコン"));
-    RegisterGraphicClass(
-        QStringLiteral("TPngImage"), [] { return std::make_unique<TPngImage>(); }, {QStringLiteral("png")},
-        QStringLiteral("PNG"));
-    RegisterMetafileGraphic();
 }
 
 // ---- TPicture

@@ -50,9 +50,7 @@ std::unique_ptr<TGraphic> CreateGraphicForExtension(const QString &extension);
 // "description (*.a)|*.a|..." for every registered extension, the "all pictures" entry first.
 QString GraphicFileFilter();
 
-// Registers the graphic classes of this layer (TBitmap, TIcon, TPngImage, TMetafile). Safe to call more
-// than once.
-void RegisterStandardGraphics();
+// Every graphic class is registered by RegisterGraphicClasses (controls/graphic_classes.h).
 
 // Holds at most one graphic and tells its owner when it changes.
 class TPicture

@@ -5,6 +5,11 @@
 
 #include <QWidget>
 
+int ScaleRounded(int value, int m, int d)
+{
+    return int(double(m) * value / d + 0.5);
+}
+
 void ScaleBounds(QWidget *widget, int m, int d)
 {
     const QRect r = widget->geometry();

@@ -14,5 +14,8 @@ public:
 // Scales the widget's size and every child's bounds (and, through ScaleAware, fonts) by M/D.
 void ScaleBy(QWidget *widget, int multiplier, int divisor);
 
+// trunc(M x value / D + 0.5): one length a control keeps itself, scaled as card copies scale it.
+int ScaleRounded(int value, int multiplier, int divisor);
+
 // Scales one control's bounds by M/D from its edges, so that neighbouring edges stay together.
 void ScaleBounds(QWidget *widget, int multiplier, int divisor);

@@ -188,7 +188,7 @@ QByteArray labelStream()
 
 TEST_F(Documents, OlderRecordsLoadAndAreWrittenInTheCurrentForm)
 {
-    ZrdLegacyLayout legacy{3, 3, 4, 10, 12, 1, 2};
+    ZrdLegacyLayout legacy{{3, 4, 10, 12, 1, 2}, 3}; // the grid, then the preset index
     writeFile(path("old.zrd"), handMade({{9, SerializeZrdLegacyLayout(legacy)},
                                          {10, QByteArray("\1")},
                                          {13, QByteArray("abcd")},

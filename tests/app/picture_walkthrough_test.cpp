@@ -3,6 +3,7 @@
 // also saved there as a screenshot of the whole screen.
 #include "app/unit3.h"
 #include "common/scripted_modal.h"
+#include "controls/graphic_classes.h"
 #include "controls/gridshape.h"
 #include "controls/image.h"
 #include "dialogs/gsdlg.h"
@@ -78,12 +79,12 @@ protected:
 
 TEST_F(PictureWalkthrough, ShippedPicturesAreThereAndLoad)
 {
+    RegisterGraphicClasses();
     EXPECT_EQ(PicturePreviewCaption(dataDir() + QStringLiteral("/bkimages/01_washi.bmp")),
               QStringLiteral("910 × 550"));
     EXPECT_FALSE(PicturePreviewCaption(dataDir() + QStringLiteral("/msetpage.txt")).isEmpty());
     const QDir phrases(dataDir() + QStringLiteral("/CPhrase")),
         backgrounds(dataDir() + QStringLiteral("/bkimages"));
-    TForm3 form; // registers the picture classes
     const QStringList jpegs = phrases.entryList({QStringLiteral("*.jpg")}, QDir::Files);
     const QStringList bitmaps = backgrounds.entryList({QStringLiteral("*.bmp")}, QDir::Files);
     EXPECT_GE(jpegs.size(), 10);

@@ -101,7 +101,7 @@ TEST(ZrdFormat, LayoutFieldKeepsBytesAfterTheTerminator)
     const QByteArray payload = SerializeZrdLayout(layout);
     ASSERT_EQ(payload.size(), 100);
     EXPECT_EQ(ParseZrdLayout(payload).PresetName, layout.PresetName);
-    ZrdLegacyLayout legacy{7, 3, 4, 10.5f, 8.25f, 1, 2};
+    ZrdLegacyLayout legacy{{3, 4, 10.5f, 8.25f, 1, 2}, 7}; // the grid, then the preset index
     const QByteArray old = SerializeZrdLegacyLayout(legacy);
     ASSERT_EQ(old.size(), 28);
     const ZrdLegacyLayout back = ParseZrdLegacyLayout(old);

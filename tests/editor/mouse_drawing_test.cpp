@@ -2,7 +2,7 @@
 #include "editor_fixture.h"
 
 #include "controls/gridshape.h"
-#include "editor/cursors.h"
+#include "editor/tool_cursors.h"
 #include "editor/drawpanel.h"
 
 #include <QImage>

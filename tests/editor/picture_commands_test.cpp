@@ -2,6 +2,7 @@
 #include "editor_fixture.h"
 
 #include "common/scripted_modal.h"
+#include "controls/graphic_classes.h"
 #include "dialogs/irdlg.h"
 #include "dialogs/number_memo.h"
 #include "platform/picture.h"
@@ -22,7 +23,7 @@ class PictureCommands : public EditorFixture
 protected:
     void SetUp() override
     {
-        RegisterStandardGraphics();
+        RegisterGraphicClasses();
         EditorFixture::SetUp();
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(filled(50, 50, Qt::red).save(path("square.bmp")));

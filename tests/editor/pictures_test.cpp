@@ -2,6 +2,7 @@
 #include "editor_fixture.h"
 
 #include "common/scripted_modal.h"
+#include "controls/graphic_classes.h"
 #include "platform/picture.h"
 
 #include <QFile>
@@ -15,7 +16,7 @@ class Pictures : public EditorFixture
 protected:
     void SetUp() override
     {
-        RegisterStandardGraphics();
+        RegisterGraphicClasses();
         EditorFixture::SetUp();
         ASSERT_TRUE(dir.isValid());
         QImage image(100, 50, QImage::Format_RGB32);

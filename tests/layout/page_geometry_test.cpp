@@ -9,12 +9,12 @@ namespace {
 DiagramLayout defaultLayout()
 {
     DiagramLayout d;
-    d.cardWidth = 91.0f;
-    d.cardHeight = 55.0f;
-    d.retu = 2;
-    d.dann = 5;
-    d.leftMargin = 14.0f;
-    d.topMargin = 11.0f;
+    d.WorkSheetWidthMM = 91.0f;
+    d.WorkSheetHeightMM = 55.0f;
+    d.Retu = 2;
+    d.Dann = 5;
+    d.LeftMargin = 14.0f;
+    d.TopMargin = 11.0f;
     return d;
 }
 
@@ -45,11 +45,11 @@ TEST(PageGeometry, TenCardsFillTheA4Diagram)
 TEST(PageGeometry, GapsAndHalfMillimetresRoundAsPixels)
 {
     DiagramLayout d = defaultLayout();
-    d.cardWidth = 88.9f;
-    d.insideMarginX = 12.7f;
-    d.leftMargin = 12.7f;
-    d.topMargin = 19.05f;
-    d.dann = 1;
+    d.WorkSheetWidthMM = 88.9f;
+    d.InsideMarginX = 12.7f;
+    d.LeftMargin = 12.7f;
+    d.TopMargin = 19.05f;
+    d.Dann = 1;
     const auto cells = DiagramCells(d, {215, 279});
     ASSERT_EQ(cells.size(), 2u);
     EXPECT_EQ(cells[0], QRect(13, 19, 89, 55)); // trunc(12.7 + 0.5), trunc(88.9 + 0.5)
@@ -63,33 +63,33 @@ TEST(PageGeometry, CardsPastThePaperAreStillDrawnWhereTheyReachIt)
     ASSERT_EQ(cells.size(), 10u);
     EXPECT_GT(cells.back().bottom(), 279);
     DiagramLayout none = defaultLayout();
-    none.retu = 0;
+    none.Retu = 0;
     EXPECT_TRUE(DiagramCells(none, {210, 297}).empty());
-    none.retu = -3;
+    none.Retu = -3;
     EXPECT_TRUE(DiagramCells(none, {210, 297}).empty());
 }
 
 TEST(PageGeometry, DamagedValuesStayBounded)
 {
     DiagramLayout d = defaultLayout();
-    d.retu = 2000000000;
-    d.dann = 2000000000;
-    d.cardWidth = d.cardHeight = 1.0f;
-    d.leftMargin = d.topMargin = 0.0f;
+    d.Retu = 2000000000;
+    d.Dann = 2000000000;
+    d.WorkSheetWidthMM = d.WorkSheetHeightMM = 1.0f;
+    d.LeftMargin = d.TopMargin = 0.0f;
     const auto cells = DiagramCells(d, {210, 297});
     EXPECT_EQ(cells.size(), 210u * 297u); // only the cards on the panel
     for (const QRect &c : cells)
         EXPECT_TRUE(c.intersects(QRect(0, 0, 210, 297)));
 
     d = defaultLayout();
-    d.leftMargin = NAN;
+    d.LeftMargin = NAN;
     EXPECT_TRUE(DiagramCells(d, {210, 297}).empty());
     d = defaultLayout();
-    d.cardWidth = INFINITY;
-    d.retu = 1000000;
+    d.WorkSheetWidthMM = INFINITY;
+    d.Retu = 1000000;
     EXPECT_LE(DiagramCells(d, {210, 297}).size(), 5u);
     d = defaultLayout();
-    d.leftMargin = -1e30f;
+    d.LeftMargin = -1e30f;
     EXPECT_TRUE(DiagramCells(d, {210, 297}).empty());
 }
 

@@ -148,7 +148,7 @@ TEST(PageSetDlg, AWidthTypedInInches)
     EXPECT_EQ(dlg.WorkSheetWidthPx, 445);
     EXPECT_EQ(FormatMm(dlg.WorkSheetWidthMM), "88.9");
     EXPECT_EQ(dlg.WidthMemo->text(), "3.500");
-    EXPECT_EQ(dlg.FreeWorkSheetSize.WidthPx, 445);
+    EXPECT_EQ(dlg.FreeWorkSheetSize.WorkSheetWidthPx, 445);
     dlg.OKBtn->click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     const PageSetupData r = dlg.Result();

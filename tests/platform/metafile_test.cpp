@@ -209,25 +209,3 @@ TEST(Metafile, SizeChangeKeepsTheFile)
     EXPECT_EQ(wmf.Height(), 96);
     EXPECT_TRUE(isRed(wmf.ToImage().pixel(20, 40)));
 }
-
-TEST(Metafile, RegisteredForEmfAndWmf)
-{
-    RegisterStandardGraphics();
-    RegisterStandardGraphics();
-    for (const char *ext : {"emf", "EMF", "wmf", "Wmf"}) {
-        const auto graphic = CreateGraphicForExtension(QString::fromLatin1(ext));
-        ASSERT_NE(graphic, nullptr) << ext;
-        EXPECT_EQ(graphic->ClassName(), QStringLiteral("TMetafile"));
-    }
-    const QString filter = GraphicFileFilter();
-    EXPECT_TRUE(filter.contains(QStringLiteral("拡張メタファイル (*.emf)|*.emf")));
-    EXPECT_TRUE(filter.contains(QStringLiteral("メタファイル (*.wmf)|*.wmf")));
-
-    const TMetafile emf = loaded(SampleEmf());
-    QByteArray data;
-    data.append(char(9)).append("TMetafile").append(emf.WriteData());
-    TPicture picture;
-    picture.ReadData(data);
-    EXPECT_EQ(picture.Width(), 100);
-    EXPECT_EQ(picture.WriteData(), data);
-}

@@ -11,10 +11,7 @@ PageSetupData TForm3::pageSetupData() const
 {
     PageSetupData document;
     document.Layout = PageLayout;
-    document.WorkSheetWidthMM = WorkSheetWidthMM;
-    document.WorkSheetHeightMM = WorkSheetHeightMM;
-    document.WorkSheetWidthPx = WorkSheetWidthPx;
-    document.WorkSheetHeightPx = WorkSheetHeightPx;
+    document.Card() = Card();
     document.ProgramVersion = ProgramVersion;
     document.LegacyLayoutLoaded = LegacyLayoutLoaded;
     return document;
@@ -23,10 +20,7 @@ PageSetupData TForm3::pageSetupData() const
 void TForm3::takePageSetupData(const PageSetupData &document)
 {
     PageLayout = document.Layout;
-    WorkSheetWidthMM = document.WorkSheetWidthMM;
-    WorkSheetHeightMM = document.WorkSheetHeightMM;
-    WorkSheetWidthPx = document.WorkSheetWidthPx;
-    WorkSheetHeightPx = document.WorkSheetHeightPx;
+    Card() = document.Card();
     LegacyLayoutLoaded = false;
 }
 

@@ -1,7 +1,7 @@
 // TForm2: choosing a tool, returning to the pointer, the worksheet's tool hint and grid snapping.
 #include "controls/gridshape.h"
-#include "editor/cursors.h"
 #include "editor/drawpanel.h"
+#include "editor/tool_cursors.h"
 #include "editor/unit2.h"
 #include "platform/application.h"
 #include "platform/strings.h"
@@ -12,8 +12,7 @@
 void TForm2::connectToolButtons()
 {
     const auto on = [this](QToolButton *button, void (TForm2::*handler)()) {
-        connect(button, &QToolButton::clicked, this,
-                [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+        connect(button, &QToolButton::clicked, this, Guarded(this, handler));
     };
     on(PointButton, &TForm2::PointButtonClick);
     on(RectButton, &TForm2::RectButtonClick);

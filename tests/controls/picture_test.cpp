@@ -1,5 +1,6 @@
 // Pictures: the class registry, stored data of bitmaps and icons, damaged data, scaling of controls.
 #include "common/picture_samples.h"
+#include "controls/graphic_classes.h"
 #include "platform/errors.h"
 #include "platform/picture.h"
 #include "platform/scaling.h"
@@ -22,18 +23,8 @@ QImage twoColourImage(int w, int h)
 class Pictures : public ::testing::Test
 {
 protected:
-    void SetUp() override { RegisterStandardGraphics(); }
+    void SetUp() override { RegisterGraphicClasses(); }
 };
-
-TEST_F(Pictures, RegistryFindsClassesByNameAndExtension)
-{
-    EXPECT_EQ(CreateGraphicByClassName(QStringLiteral("TBitmap"))->ClassName(), QStringLiteral("TBitmap"));
-    EXPECT_EQ(CreateGraphicForExtension(QStringLiteral("BMP"))->ClassName(), QStringLiteral("TBitmap"));
-    EXPECT_EQ(CreateGraphicForExtension(QStringLiteral("ico"))->ClassName(), QStringLiteral("TIcon"));
-    EXPECT_EQ(CreateGraphicForExtension(QStringLiteral("txt")), nullptr);
-    EXPECT_EQ(CreateGraphicByClassName(QStringLiteral("TNoSuchGraphic")), nullptr);
-    EXPECT_TRUE(GraphicFileFilter().contains(QStringLiteral("*.bmp")));
-}
 
 TEST_F(Pictures, BitmapDataIsLengthThenTheUnchangedFile)
 {

@@ -1,5 +1,5 @@
 // Tool cursors drawn in code: a cross-hair with a small figure, picture or text mark beside it.
-#include "editor/cursors.h"
+#include "editor/tool_cursors.h"
 
 #include <QBitmap>
 #include <QPainter>

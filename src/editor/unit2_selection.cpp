@@ -104,13 +104,12 @@ void TForm2::createHandles(const EditRect &box, bool line, TQVShapeType shape)
         handle->Brush().SetColor(clWhite);
         handle->Brush().SetStyle(bsSolid);
         handle->SetCursor(HandleCursor(i, line));
-        handle->OnMouseDown = [this, i](TGraphicControl *, Qt::MouseButton, Qt::KeyboardModifiers m, int x,
-                                        int y) { RunGuarded([&] { HandleMouseDown(i, m, x, y); }); };
-        handle->OnMouseMove = [this, i](TGraphicControl *, Qt::MouseButton, Qt::KeyboardModifiers m, int x,
-                                        int y) { RunGuarded([&] { HandleMouseMove(i, m, x, y); }); };
-        handle->OnMouseUp = [this, i](TGraphicControl *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-            RunGuarded([&] { HandleMouseUp(i); });
-        };
+        handle->OnMouseDown = Guarded([this, i](TGraphicControl *, Qt::MouseButton, Qt::KeyboardModifiers m,
+                                                int x, int y) { HandleMouseDown(i, m, x, y); });
+        handle->OnMouseMove = Guarded([this, i](TGraphicControl *, Qt::MouseButton, Qt::KeyboardModifiers m,
+                                                int x, int y) { HandleMouseMove(i, m, x, y); });
+        handle->OnMouseUp = Guarded([this, i](TGraphicControl *, Qt::MouseButton, Qt::KeyboardModifiers, int,
+                                              int) { HandleMouseUp(i); });
         SelectionHandles[i] = handle;
     }
     placeHandles(box);

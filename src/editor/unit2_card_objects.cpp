@@ -9,9 +9,7 @@
 
 TMouseEvent TForm2::mouseHook(MouseHandler handler)
 {
-    return [this, handler](TGraphicControl *s, Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
-        RunGuarded([&] { (this->*handler)(s, b, m, x, y); });
-    };
+    return Guarded(this, handler);
 }
 
 void TForm2::attachHandlers(TGraphicControl *object)
@@ -20,7 +18,7 @@ void TForm2::attachHandlers(TGraphicControl *object)
     object->OnMouseMove = mouseHook(&TForm2::ObjectMouseMove);
     object->OnMouseUp = mouseHook(&TForm2::ObjectMouseUp);
     if (KindOf(object) == CardKind::Label)
-        object->OnDblClick = [this](TGraphicControl *s) { RunGuarded([&] { LabelDblClick(s); }); };
+        object->OnDblClick = Guarded(this, &TForm2::LabelDblClick);
 }
 
 void TForm2::AttachCardObject(TGraphicControl *object)

@@ -15,9 +15,9 @@
 
 void TForm2::connectGridCommands()
 {
-    connect(GridButton, &QToolButton::clicked, this, &TForm2::GridButtonClick);
-    connect(BGGrid, &QAction::triggered, this, Guarded([this] { EditGridSettings(); }));
-    connect(GridSetting, &QAction::triggered, this, Guarded([this] { EditGridSettings(); }));
+    connect(GridButton, &QToolButton::clicked, this, Guarded(this, &TForm2::GridButtonClick));
+    connect(BGGrid, &QAction::triggered, this, Guarded(this, &TForm2::EditGridSettings));
+    connect(GridSetting, &QAction::triggered, this, Guarded(this, &TForm2::EditGridSettings));
 }
 
 void TForm2::GridButtonClick()

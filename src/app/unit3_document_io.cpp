@@ -10,7 +10,6 @@
 #include "controls/qvshape.h"
 #include "document/streamable.h"
 #include "document/zrd_format.h"
-#include "editor/card_kind.h"
 #include "platform/application.h"
 #include "platform/config_paths.h"
 #include "platform/errors.h"
@@ -34,21 +33,6 @@ QByteArray readWholeFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
     return bytes;
-}
-
-// The record tag a card object is saved under; 0 for anything that is not a card object.
-std::int32_t objectTag(CardKind kind)
-{
-    switch (kind) {
-    case CardKind::Shape:
-        return ZrdTag::Shape;
-    case CardKind::Label:
-        return ZrdTag::Label;
-    case CardKind::Picture:
-        return ZrdTag::Picture;
-    default:
-        return 0;
-    }
 }
 
 void showBadFile()
@@ -78,7 +62,7 @@ int TForm3::SaveDocument(const QString &path)
     if (TextEditOpen)
         CommitTextEdit();
     ZrdDocument document;
-    document.header = {WorkSheetWidthMM, WorkSheetHeightMM, WorkSheetWidthPx, WorkSheetHeightPx};
+    document.header.Card() = Card();
     auto add = [&](std::int32_t tag, const QByteArray &payload) {
         document.records.push_back({tag, payload});
     };
@@ -90,8 +74,8 @@ int TForm3::SaveDocument(const QString &path)
     add(ZrdTag::Background, WriteComponent(*BackgroundPicture));
     add(ZrdTag::Grid, WriteComponent(*GridOverlay));
     for (QWidget *object : ObjectList)
-        if (const std::int32_t tag = objectTag(KindOf(object)))
-            add(tag, WriteComponent(dynamic_cast<const Streamable &>(*object)));
+        if (const CardClass *c = CardClassOf(object))
+            add(c->documentTag, WriteComponent(AsStreamable(*object)));
     add(ZrdTag::ColorDialog, WriteComponent(*ColorDialog));
 
     QString error;
@@ -143,15 +127,9 @@ std::unique_ptr<TForm3::LoadedDocument> TForm3::readRecords(const ZrdDocument &d
         case ZrdTag::LabelOld:
         case ZrdTag::Label:
         case ZrdTag::Picture: {
-            TGraphicControl *object = nullptr;
-            if (record.tag == ZrdTag::Shape)
-                object = new TQVShape(&d.staging);
-            else if (record.tag == ZrdTag::Picture)
-                object = new TImage(&d.staging);
-            else
-                object = new TLabelEx(&d.staging);
+            TGraphicControl *object = CardClassForTag(record.tag)->construct(&d.staging);
             d.objects.push_back(object);
-            ReadComponent(record.payload, dynamic_cast<Streamable &>(*object));
+            ReadComponent(record.payload, AsStreamable(*object));
             break;
         }
         case ZrdTag::ColorDialog:
@@ -196,10 +174,7 @@ std::unique_ptr<TForm3::LoadedDocument> TForm3::readRecords(const ZrdDocument &d
 
 void TForm3::adoptDocument(LoadedDocument &d)
 {
-    WorkSheetWidthMM = d.header.WorkSheetWidthMM;
-    WorkSheetHeightMM = d.header.WorkSheetHeightMM;
-    WorkSheetWidthPx = d.header.WorkSheetWidthPx;
-    WorkSheetHeightPx = d.header.WorkSheetHeightPx;
+    Card() = d.header.Card();
     RebuildWorkSheet(WorkSheetWidthPx, WorkSheetHeightPx, d.background.release(), d.grid.release());
     delete ColorDialog;
     ColorDialog = d.colorDialog.release();

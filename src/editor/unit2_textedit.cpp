@@ -57,7 +57,7 @@ TInPlaceEditor *TForm2::createEditor(int left, int top)
     editor->hide();
     editor->move(left, top);
     editor->Font().SetCharset(DEFAULT_CHARSET);
-    editor->OnKeyUp = [this] { RunGuarded([this] { FitEditorToText(); }); };
+    editor->OnKeyUp = Guarded(this, &TForm2::FitEditorToText);
     InPlaceEditor = editor;
     return editor;
 }

@@ -1,0 +1,4 @@
+// The application layer may include any layer below it.
+#pragma once
+
+#include "controls/upward.h"
