@@ -54,10 +54,10 @@ QString TForm3::ProgramVersionText() const
 
 void TForm3::UpdateDocumentCommands()
 {
-    for (QToolButton *b : {FileSaveButton, PrintSetupButton, GridButton})
+    for (QToolButton *b : {FileSaveButton, PrintSetupButton, BGImageButton, GridButton})
         b->setEnabled(DocumentOpen);
-    // Printing, its preview and the background picture command are not built yet.
-    for (QToolButton *b : {PrintPreviewButton, PrintButton, BGImageButton})
+    // Printing and its preview are not built yet.
+    for (QToolButton *b : {PrintPreviewButton, PrintButton})
         b->setEnabled(false);
     // The menu items follow too, so their shortcuts cannot act on a document that is not there.
     FileMenuClick();

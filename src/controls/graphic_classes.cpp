@@ -23,6 +23,8 @@ void RegisterGraphicClasses()
                          QStringLiteral("ビットマップ"));
     RegisterGraphicClass(QStringLiteral("TIcon"), make<TIcon>(), {QStringLiteral("ico")},
                          QStringLiteral("アイコン"));
+    RegisterGraphicClass(QStringLiteral("TPngImage"), make<TPngImage>(), {QStringLiteral("png")},
+                         QStringLiteral("PNG"));
     RegisterGraphicClass(QStringLiteral("TMetafile"), make<TMetafile>(), {QStringLiteral("emf")},
                          QStringLiteral("拡張メタファイル"));
     RegisterGraphicClass(QStringLiteral("TMetafile"), make<TMetafile>(), {QStringLiteral("wmf")},

@@ -12,6 +12,17 @@ constexpr double InchPerMm = 0.03937;
 constexpr double MmPerInch = 25.4;
 } // namespace Units
 
+// The conversion constants the editor hands to its measuring dialogs, as 32-bit values; the dialogs
+// compute with them rather than with the constants above.
+struct ConversionConstants
+{
+    int PixelsPerMm = 5;
+    float PixelsPerInch = 127.000254f;
+    float InchesPerPixel = 0.007874f;
+    float InchesPerMm = 0.03937f;
+    float MmPerInch = 25.4f;
+};
+
 // Whole pixels from a real value: add 0.5 and cut toward zero. Values past the int range are held at
 // its ends and NaN gives 0, so a damaged value cannot overflow.
 int PixelsFromReal(double value);

@@ -45,10 +45,8 @@ TForm2::TForm2(QWidget *parent) : TForm1(parent)
     CharGap = 0;
 
     createColorPalette();
-    connect(GridButton, &QToolButton::clicked, this, Guarded(this, &TForm2::GridButtonClick));
-    // The background picture and grid setting commands are not built yet.
-    for (QAction *a : {OtherBGImage, OtherBGImageClear, BGGrid})
-        a->setEnabled(false);
+    connectGridCommands();
+    connectPictureCommands();
     connectToolButtons();
     setUpPopupMenu();
     connectEditingCommands();

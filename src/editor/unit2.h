@@ -4,6 +4,7 @@
 #include "controls/card_classes.h"
 #include "controls/graphiccontrol.h"
 #include "editor/attribute_rules.h"
+#include "dialogs/units.h"
 #include "editor/edit_geometry.h"
 #include "editor/unit1.h"
 #include "platform/colors.h"
@@ -19,18 +20,24 @@
 class QComboBox;
 class QImage;
 class QLabel;
+class QRadioButton;
 class TColorDialog;
 class TGraphicControl;
 class TGridShape;
 class TImage;
 class TInPlaceEditor;
 class TLabelEx;
+class TPicture;
 class TQVShape;
 
 // Units of the grid and image size dialogs.
 enum TMeasureUnit { muPixel = 0, muMillimetre = 1, muInch = 2 };
 
-class TForm2 : public TForm1
+// The picture dialog's filter: bitmaps or JPEG files first, then PNG files, then every picture format.
+QString PictureFilter(bool bitmapFirst);
+
+// The conversion constants are the editor's own, handed to the measuring dialogs.
+class TForm2 : public TForm1, public ConversionConstants
 {
     Q_OBJECT
 public:
@@ -61,13 +68,6 @@ public:
     bool SnapToGrid = true;
     bool KeepImageRatio = true;
     TMeasureUnit MeasureUnit = muPixel;
-
-    // Conversion constants handed to the measuring dialogs.
-    int PixelsPerMm = 5;
-    float PixelsPerInch = 127.000254f;
-    float InchesPerPixel = 0.007874f;
-    float InchesPerMm = 0.03937f;
-    float MmPerInch = 25.4f;
 
     // Tools.
     int CurrentTool = 0;
@@ -181,9 +181,23 @@ public:
     // Sets bold, italic and underline of a font as the three style buttons show.
     void ApplyFontButtons(TFont &font);
 
+    // Pictures and the background (unit2_pictures.cpp).
     // Places a picture (kind 0) or catch-phrase picture (kind 1) chosen in the picture dialog with its
     // top-left corner at PressPoint.
     void PlacePicture(int kind);
+    // Replaces the selected picture's picture with a chosen file; it takes the file's size.
+    void ImageChangeClick();
+    // Resizes CurrentPicture to the size entered in the image size dialog.
+    void ImageReductionClick();
+    // Loads a chosen file as the background picture, stretched over the whole card.
+    void ChooseBackground();
+    // Puts an empty, hidden background picture in place of the present one.
+    void ClearBackground();
+    // Enables the その他 menu's items for the worksheet's state; runs when the menu opens.
+    void OtherMenuClick();
+
+    // Grid (unit2_grid.cpp): the grid setting dialog's round trip.
+    void EditGridSettings();
 
     // Attribute commands (unit2_colors.cpp, unit2_attributes.cpp). Each acts on the text being typed,
     // the selected label, the selected shape or else the settings for new objects.
@@ -238,6 +252,18 @@ protected:
 
 private:
     void createColorPalette();
+    void connectPictureCommands();
+    void connectGridCommands();
+    // The picture dialog in a folder, listing JPEG files first for catch-phrases, else bitmaps.
+    std::optional<QString> choosePictureFile(bool catchPhraseFirst, const QString &folder);
+    // Opens the picture dialog for a picture (tag 0) or catch-phrase picture and loads the chosen file;
+    // false when cancelled. Loading a picture makes its folder the next picture dialog's.
+    bool loadPictureOfKind(int tag, TPicture &loaded);
+    // Gives the object the picture at its natural size, stretched.
+    static void takePicture(TImage *picture, const TPicture &loaded);
+    // The measuring dialogs' unit buttons from and to MeasureUnit.
+    void showMeasureUnit(QRadioButton *pix, QRadioButton *mm, QRadioButton *inch) const;
+    static TMeasureUnit chosenMeasureUnit(const QRadioButton *pix, const QRadioButton *inch);
     void connectToolButtons();
     void setUpPopupMenu();
     void hidePopupItems();

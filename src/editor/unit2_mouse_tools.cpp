@@ -1,7 +1,7 @@
 // TForm2: choosing a tool, returning to the pointer, the worksheet's tool hint and grid snapping.
 #include "controls/gridshape.h"
-#include "editor/tool_cursors.h"
 #include "editor/drawpanel.h"
+#include "editor/tool_cursors.h"
 #include "editor/unit2.h"
 #include "platform/application.h"
 #include "platform/strings.h"

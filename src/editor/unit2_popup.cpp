@@ -9,9 +9,6 @@
 
 void TForm2::setUpPopupMenu()
 {
-    // Offered where they belong, but not yet carried out: the picture, background and grid commands.
-    for (QAction *a : {ImageChange, ImageReduction, BGImageSetting, BGImageClear, GridSetting})
-        a->setEnabled(false);
     connect(PopupMenu, &QMenu::aboutToHide, this, [this] {
         // After the chosen item has run; a menu opened again meanwhile keeps its items.
         QMetaObject::invokeMethod(

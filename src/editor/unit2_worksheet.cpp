@@ -2,8 +2,8 @@
 #include "controls/colordialog.h"
 #include "controls/gridshape.h"
 #include "controls/image.h"
-#include "editor/tool_cursors.h"
 #include "editor/drawpanel.h"
+#include "editor/tool_cursors.h"
 #include "editor/unit2.h"
 #include "platform/application.h"
 

@@ -3,6 +3,7 @@
 
 #include "platform/colors.h"
 #include "platform/help_window.h"
+#include "platform/picture_file_dialog.h"
 
 #include <QColorDialog>
 #include <QDialog>
@@ -67,8 +68,11 @@ static QString startPath(const FileDialogRequest &request)
 
 std::optional<QString> QtModalSeam::openFileName(const FileDialogRequest &request)
 {
-    QString path = QFileDialog::getOpenFileName(nullptr, request.title, startPath(request),
-                                                QtFilterFromWindows(request.filter));
+    QString path =
+        request.picturePreview
+            ? OpenPictureFileName(request.title, startPath(request), QtFilterFromWindows(request.filter))
+            : QFileDialog::getOpenFileName(nullptr, request.title, startPath(request),
+                                           QtFilterFromWindows(request.filter));
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -19,6 +19,7 @@ struct FileDialogRequest
     QString filter; // "description|pattern|description|pattern", patterns separated by ';'
     QString initialDir;
     QString fileName;
+    bool picturePreview = false; // the open dialog shows the selected picture beside the list
 };
 
 struct ColorDialogRequest

@@ -1,4 +1,4 @@
-// The picture holder, the graphic class registry, bitmaps and icons.
+// The picture holder, the graphic class registry, bitmaps, icons and PNG pictures.
 #include "platform/picture.h"
 
 #include "platform/errors.h"
@@ -41,6 +41,15 @@ QImage decodeImage(const QByteArray &bytes, const char *format)
     // A damaged header must not make us allocate gigabytes.
     reader.setAllocationLimit(512);
     return reader.read();
+}
+
+// The file inside a graphic's stored data: a 4-byte length, then the file (empty for an empty picture).
+QByteArray storedFile(const QByteArray &data, const char *invalid)
+{
+    const std::optional<QByteArray> bytes = ReadLengthPrefixed(data);
+    if (!bytes)
+        throw EReadError(QString::fromLatin1(invalid));
+    return *bytes;
 }
 
 } // namespace
@@ -182,15 +191,13 @@ void TBitmap::LoadFromBytes(const QByteArray &fileBytes)
 
 void TBitmap::ReadData(const QByteArray &data)
 {
-    const std::optional<QByteArray> bytes = ReadLengthPrefixed(data);
-    if (!bytes)
-        throw EReadError(QStringLiteral("Bitmap image is not valid"));
-    if (bytes->isEmpty()) {
+    const QByteArray bytes = storedFile(data, "Bitmap image is not valid");
+    if (bytes.isEmpty()) {
         image_ = QImage();
         bytes_.clear();
         return;
     }
-    LoadFromBytes(*bytes);
+    LoadFromBytes(bytes);
 }
 
 QByteArray TBitmap::WriteData() const
@@ -227,4 +234,45 @@ void TIcon::LoadFromBytes(const QByteArray &fileBytes)
         throw EInvalidGraphic(QStringLiteral("Icon image is not valid"));
     image_ = image;
     bytes_ = fileBytes;
+}
+
+// ---- TPngImage
+
+void TPngImage::SetSize(int width, int height)
+{
+    if (width != Width() || height != Height())
+        throw EInvalidGraphic(QStringLiteral("Cannot change the size of a PNG image"));
+}
+
+void TPngImage::Draw(QPainter &painter, const QRect &target) const
+{
+    if (image_.isNull())
+        return;
+    painter.save();
+    // Blended over what is below, so the card's colour shows through the transparent parts.
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image_);
+    painter.restore();
+}
+
+void TPngImage::LoadFromBytes(const QByteArray &fileBytes)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    QImage image = fileBytes.startsWith(signature) ? decodeImage(fileBytes, "png") : QImage();
+    if (image.isNull())
+        throw EInvalidGraphic(QStringLiteral("PNG image is not valid"));
+    image_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    bytes_ = fileBytes;
+}
+
+void TPngImage::ReadData(const QByteArray &data)
+{
+    const QByteArray bytes = storedFile(data, "PNG image is not valid");
+    if (bytes.isEmpty()) {
+        image_ = QImage();
+        bytes_.clear();
+        return;
+    }
+    LoadFromBytes(bytes);
 }

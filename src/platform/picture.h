@@ -126,3 +126,27 @@ private:
     QImage image_;
     QByteArray bytes_;
 };
+
+// A PNG picture, kept as the bytes of its file; its transparent parts let the card show through.
+// Stored as a 4-byte length, then the PNG file (a zero length is an empty picture).
+class TPngImage : public TGraphic
+{
+public:
+    QString ClassName() const override { return QStringLiteral("TPngImage"); }
+    bool Empty() const override { return image_.isNull(); }
+    int Width() const override { return image_.width(); }
+    int Height() const override { return image_.height(); }
+    // Refused: a PNG picture has the size of its data.
+    void SetSize(int width, int height) override;
+    void Draw(QPainter &painter, const QRect &target) const override;
+    void LoadFromBytes(const QByteArray &fileBytes) override;
+    void ReadData(const QByteArray &data) override;
+    QByteArray WriteData() const override { return LengthPrefixed(bytes_); }
+    QByteArray FileBytes() const override { return bytes_; }
+    QImage ToImage() const override { return image_; }
+    std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TPngImage>(*this); }
+
+private:
+    QImage image_;
+    QByteArray bytes_;
+};

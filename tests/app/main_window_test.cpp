@@ -15,10 +15,10 @@
 
 namespace {
 
-// The document buttons whose commands exist; printing, preview and the background come later.
+// The document buttons whose commands exist; printing and preview come later.
 std::vector<QToolButton *> documentButtons(TForm3 &form)
 {
-    return {form.FileSaveButton, form.PrintSetupButton, form.GridButton};
+    return {form.FileSaveButton, form.PrintSetupButton, form.BGImageButton, form.GridButton};
 }
 
 TEST(MainWindow, StartsWithTitleVersionAndNoDocument)

@@ -150,4 +150,54 @@ TEST(Scaling, ScaleAwareControlsScaleThemselves)
     EXPECT_EQ(child->geometry(), QRect(1, 2, 3, 4));
 }
 
+TEST_F(Pictures, PngDataIsClassNameLengthThenTheFileAndKeepsItsAlpha)
+{
+    QImage logo(8, 4, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    logo.setPixelColor(1, 1, QColor(255, 0, 0, 255));
+    logo.setPixelColor(2, 1, QColor(0, 0, 255, 100));
+    const QByteArray png = EncodedImage(logo, "PNG");
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("logo.PNG")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(png);
+    file.close();
+
+    TPicture picture;
+    picture.LoadFromFile(file.fileName());
+    ASSERT_EQ(picture.Graphic()->ClassName(), QStringLiteral("TPngImage"));
+    EXPECT_EQ(picture.Width(), 8);
+    EXPECT_EQ(picture.Height(), 4);
+    const QByteArray data = picture.WriteData();
+    EXPECT_EQ(data, QByteArray("\x09TPngImage") + LengthPrefixed(png));
+
+    TPicture reread;
+    reread.ReadData(data);
+    EXPECT_EQ(reread.WriteData(), data);
+    const QImage image = reread.Graphic()->ToImage();
+    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(255, 0, 0));
+    EXPECT_NEAR(image.pixelColor(2, 1).alpha(), 100, 1);
+
+    // Drawn over a colour, the transparent parts show it.
+    QImage canvas(16, 8, QImage::Format_RGB32);
+    canvas.fill(QColor(0, 128, 0));
+    {
+        QPainter p(&canvas);
+        reread.Graphic()->Draw(p, QRect(0, 0, 8, 4));
+    }
+    EXPECT_EQ(canvas.pixelColor(0, 0), QColor(0, 128, 0));
+    EXPECT_EQ(canvas.pixelColor(1, 1), QColor(255, 0, 0));
+    EXPECT_EQ(canvas.pixelColor(12, 6), QColor(0, 128, 0));
+
+    EXPECT_THROW(reread.Graphic()->SetSize(4, 4), EInvalidGraphic);
+    TPicture empty;
+    empty.ReadData(QByteArray("\x09TPngImage") + LengthPrefixed({}));
+    EXPECT_TRUE(empty.Empty());
+    EXPECT_THROW(empty.ReadData(QByteArray("\x09TPngImage") + LengthPrefixed("\x89PNG\r\n\x1a\n broken")),
+                 EInvalidGraphic);
+    EXPECT_THROW(empty.ReadData(QByteArray("\x09TPngImage\x05\x00\x00\x00PN", 16)), EReadError);
+    EXPECT_TRUE(GraphicFileFilter().contains(QStringLiteral("*.png")));
+}
+
 } // namespace
