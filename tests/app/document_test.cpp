@@ -389,6 +389,7 @@ TEST_F(Documents, ABadCommandLineStartsAsNoArgumentDoes)
     // What the start-up step does and asks with no argument, as texts to compare.
     const auto start = [](const QStringList &arguments) {
         ScopedScriptedModal modal;
+        modal->answerDialog([](QDialog &) { return int(QDialog::Rejected); }); // the wizard, cancelled
         TForm3 form(arguments);
         form.show();
         QCoreApplication::processEvents(); // the first activation's start-up step
