@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int Gap = 8;
+constexpr int MinReadableWidth = 400;
 
 // Keeps its place for next time when it is closed.
 class HelpBrowser : public QTextBrowser
@@ -58,7 +59,12 @@ void place(QWidget *window)
         return;
     const QRect free = screen->availableGeometry();
     const QRect main = owner ? owner->frameGeometry() : QRect(free.topLeft(), QSize(0, free.height() / 2));
-    window->setGeometry(HelpWindowPlace(main, free, HelpWindowSize(main.height(), free)));
+    const QRect frame = HelpWindowPlace(main, free, HelpWindowSize(main.height(), free));
+    // The place is the frame's; the help window's own frame is not there before it is shown, and the
+    // main window's is the best guess of it.
+    const QPoint inset = owner ? owner->geometry().topLeft() - owner->frameGeometry().topLeft() : QPoint();
+    const QSize border = owner ? owner->frameGeometry().size() - owner->size() : QSize();
+    window->setGeometry(QRect(frame.topLeft() + inset, frame.size() - border));
 }
 
 } // namespace
@@ -72,11 +78,19 @@ QSize HelpWindowSize(int mainHeight, const QRect &screen)
 QRect HelpWindowPlace(const QRect &main, const QRect &screen, QSize size)
 {
     size = size.boundedTo(screen.size());
-    int x = main.right() + 1 + Gap;
-    if (x + size.width() - 1 > screen.right()) {
+    const int rightRoom = screen.right() - main.right() - Gap;
+    const int leftRoom = main.left() - Gap - screen.left();
+    int x;
+    if (size.width() <= rightRoom) {
+        x = main.right() + 1 + Gap;
+    } else if (size.width() <= leftRoom) {
         x = main.left() - Gap - size.width();
-        if (x < screen.left())
-            x = screen.right() + 1 - size.width();
+    } else if (std::max(rightRoom, leftRoom) >= MinReadableWidth) {
+        // Narrower, but still beside the main window rather than over the card.
+        size.setWidth(std::max(rightRoom, leftRoom));
+        x = rightRoom >= leftRoom ? main.right() + 1 + Gap : screen.left();
+    } else {
+        x = screen.right() + 1 - size.width();
     }
     const int y = std::clamp(main.top(), screen.top(), screen.bottom() + 1 - size.height());
     return QRect(QPoint(x, y), size);

@@ -14,7 +14,8 @@ void CloseHelpWindow();
 // A readable size for help text beside a main window of height `mainHeight`, within `screen`.
 QSize HelpWindowSize(int mainHeight, const QRect &screen);
 // Where a help window of `size` stands beside the main window's frame `main`: to its right when it
-// fits on `screen`, else to its left, else at the screen's right edge; never outside the screen.
+// fits on `screen`, else to its left, else narrower on the roomier side while that leaves a readable
+// width, else at the screen's right edge; never outside the screen.
 QRect HelpWindowPlace(const QRect &main, const QRect &screen, QSize size);
 
 // The remembered place, kept in a small file of its own in the per-user configuration folder.

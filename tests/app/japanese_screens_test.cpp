@@ -5,6 +5,7 @@
 #include "app/unit3.h"
 #include "common/japanese_text.h"
 #include "platform/application.h"
+#include "platform/help_window.h"
 #include "platform/strings.h"
 
 #include <QAbstractItemView>
@@ -18,9 +19,12 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -160,6 +164,28 @@ TEST_F(JapaneseScreens, BoxesDialogsAndTheFontListReadInJapanese)
     EXPECT_GE(fonts->view()->viewport()->width(), widest);
     shot("font_list");
     fonts->hidePopup();
+
+    // The help window, the first time: beside the main window, not over it, where the screen has room.
+    QFile::remove(HelpWindowSettingsPath());
+    const QRect free = form.screen()->availableGeometry();
+    form.move(free.topLeft());
+    QCoreApplication::processEvents();
+    form.HelpButton->click();
+    QWidget *help = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<QTextBrowser *>(w) && w->isVisible())
+            help = w;
+    ASSERT_NE(help, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(free.contains(help->frameGeometry()));
+    if (free.right() - form.frameGeometry().right() >= 400 + 16) {
+        EXPECT_FALSE(help->frameGeometry().intersects(form.frameGeometry()));
+    }
+    shot("help_window");
+    const QRect helpPlace = help->geometry();
+    help->close();
+    EXPECT_EQ(ReadHelpWindowGeometry(HelpWindowSettingsPath()), helpPlace);
+    QFile::remove(HelpWindowSettingsPath());
     form.Modified = false;
     form.close();
 }

@@ -29,6 +29,11 @@ TEST(HelpWindowPlace, BesideTheMainWindowOnTheScreen)
     const QRect left = HelpWindowPlace(QRect(660, 150, 579, 440), screen, size);
     EXPECT_LT(left.right(), 660);
     EXPECT_TRUE(screen.contains(left));
+    // Not quite room on the right: narrower, still beside it.
+    const QRect narrow = HelpWindowPlace(QRect(0, 150, 700, 440), screen, size);
+    EXPECT_EQ(narrow.left(), 708);
+    EXPECT_EQ(narrow.right(), screen.right());
+    EXPECT_GE(narrow.width(), 400);
     // Room on neither side: inside the screen at its right edge, over the main window.
     const QRect over = HelpWindowPlace(QRect(300, 900, 700, 400), screen, size);
     EXPECT_EQ(over.right(), screen.right());
