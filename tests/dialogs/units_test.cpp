@@ -70,4 +70,10 @@ TEST(Units, ReadingAcceptsOnlyWholeNumbers)
     } catch (const EConvertError &e) {
         EXPECT_EQ(e.message(), "'.' は正しい浮動小数点数値ではありません。");
     }
+    try {
+        StrToInt("abc");
+        ADD_FAILURE() << "abc read as a number";
+    } catch (const EConvertError &e) {
+        EXPECT_EQ(e.message(), "'abc' は正しい整数値ではありません。");
+    }
 }
