@@ -21,6 +21,7 @@ build=(
   libemf2svg-dev      # EMF renderer
   libwmf-dev          # WMF renderer
   libexpat1-dev       # libwmf's link line asks for -lexpat
+  libfontconfig-dev   # the font list's Japanese family names come from fontconfig
 )
 tests=(
   libgtest-dev        # unit tests
@@ -33,6 +34,7 @@ tests=(
   xvfb                # screenshots of the real window
   xauth               # xvfb-run
   xclip               # another X11 client in the clipboard test
+  locales             # a ja_JP.UTF-8 locale for running and screenshotting under a Japanese LANG
 )
 
 runtime=()

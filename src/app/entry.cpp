@@ -6,6 +6,7 @@
 #include "app/unit3.h"
 #include "platform/application.h"
 #include "platform/graphics.h"
+#include "platform/qt_translations.h"
 #include "platform/strings.h"
 
 #include <cstdio>
@@ -20,18 +21,20 @@ QStringList argumentsOf(int argc, char **argv)
     return arguments;
 }
 
-void setUpApplication()
+} // namespace
+
+void SetUpApplication()
 {
     Application().Title = LoadStr(Str::AppTitle);
     QApplication::setApplicationName(QStringLiteral("velmora"));
-    QApplication::setApplicationDisplayName(Application().Title);
+    // No display name: Qt would append it to every window title, and the titles name the program
+    // themselves.
+    InstallQtJapaneseTranslations();
     InstallFontSubstitutions();
     QFont uiFont(QStringLiteral("ＭＳ Ｐゴシック"));
     uiFont.setPixelSize(12);
     QApplication::setFont(uiFont);
 }
-
-} // namespace
 
 int VelmoraMain(int argc, char **argv)
 {
@@ -47,7 +50,7 @@ int VelmoraMain(int argc, char **argv)
 
     GuardedApplication app(argc, argv);
     try {
-        setUpApplication();
+        SetUpApplication();
         if (line.mode == CommandLine::ExportPng)
             return ExportPng(line.documents.first(), line.output, line.dpi);
         TForm3 window(line.documents);

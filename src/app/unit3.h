@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+struct FileDialogRequest;
 struct PageSetupData;
 struct ZrdDocument;
 
@@ -67,8 +68,13 @@ public:
     // Whether the window may close; asks about unsaved changes.
     bool FormCloseQuery();
 
+    // Where the open and save dialogs start: the current document's folder, or the user's documents.
+    QString DocumentDialogFolder() const;
+
     // Reads norve.con and places the window as it says.
     void ReadWindowSettings();
+    // The window size that shows a card of `card` pixels and every panel without scroll bars.
+    QSize SizeShowingCard(QSize card) const;
     // Writes norve.con; a maximized window keeps the geometry it had before it was maximized.
     void WriteWindowSettings();
 
@@ -91,6 +97,7 @@ private:
     bool OpenDocument(const QString &path);
     // The unsaved-changes prompt of New and Open: false when the command is to be abandoned.
     bool QuerySaveChanges();
+    FileDialogRequest documentDialog(const QString &title, const QString &fileName) const;
     // The save dialog with the overwrite prompt, the extension added; nothing when cancelled.
     std::optional<QString> ChooseSaveName();
     void NewFromPageSetup();
@@ -101,5 +108,7 @@ private:
     // The window's place and size while it was last neither maximized nor minimized.
     QRect normalGeometry_;
     void rememberNormalGeometry();
+    // Without a settings file: a size that shows the default card, centred on the screen.
+    void placeForFirstStart();
     QStringList arguments_;
 };

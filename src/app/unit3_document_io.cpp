@@ -65,7 +65,7 @@ int TForm3::SaveDocument(const QString &path)
 
     QString error;
     if (!WriteFileAtomically(path, SerializeZrd(document), &error))
-        throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, error));
+        throw EFileError(error); // it names the file and why
     Modified = false;
     LegacyLayoutLoaded = false;
     return 0;

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,12 +22,23 @@ int ask(int text, int buttons)
     return Application().MessageBox(LoadStr(text), LoadStr(Str::MessageCaption), buttons);
 }
 
-FileDialogRequest documentDialog(const QString &title, const QString &fileName)
+} // namespace
+
+FileDialogRequest TForm3::documentDialog(const QString &title, const QString &fileName) const
 {
-    return {title, LoadStr(Str::DocumentFilter), {}, fileName};
+    return {title, LoadStr(Str::DocumentFilter), DocumentDialogFolder(), fileName};
 }
 
-} // namespace
+QString TForm3::DocumentDialogFolder() const
+{
+    // A document that was opened or saved has a path; a new one ("newfile.zrd") has none.
+    if (!CurrentFileName.isEmpty() && CurrentFileName != DefaultFileName) {
+        const QFileInfo file(CurrentFileName);
+        if (file.absoluteDir().exists())
+            return file.absolutePath();
+    }
+    return UserDocumentsDirectory();
+}
 
 QString EnsureExtension(const QString &fileName)
 {

@@ -6,18 +6,50 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
 
 void TForm3::ReadWindowSettings()
 {
     const QString path = WindowSettingsReadPath();
     if (!QFile::exists(path)) {
-        WindowSettings = {}; // the window keeps its designed place and size
-        rememberNormalGeometry();
+        WindowSettings = {};
+        placeForFirstStart();
         return;
     }
     WindowSettings = ReadWindowSettingsFile(path);
     move(WindowSettings.MainLeft, WindowSettings.MainTop);
     resize(WindowSettings.MainWidth, WindowSettings.MainHeight);
+    rememberNormalGeometry();
+}
+
+QSize TForm3::SizeShowingCard(QSize card) const
+{
+    // The worksheet stands 10 pixels inside the scroll box on every side.
+    const int frame = 2 * ScrollBox0->frameWidth();
+    const QSize box(card.width() + 20 + frame, card.height() + 20 + frame);
+    return {ToolBox->minimumWidth() + box.width(),
+            menuBar()->sizeHint().height() + FontPanel->minimumHeight() + box.height() +
+                ColorPanel->minimumHeight() + StatusBar1->minimumHeight()};
+}
+
+void TForm3::placeForFirstStart()
+{
+    // Large enough for the default card and every panel, centred on the screen; a settings file,
+    // once written, decides from then on.
+    QSize wanted =
+        size().expandedTo(SizeShowingCard({CardSize{}.WorkSheetWidthPx, CardSize{}.WorkSheetHeightPx}));
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        wanted = wanted.boundedTo(free.size());
+        resize(wanted);
+        move(CenteredOn(free, wanted));
+    } else {
+        resize(wanted);
+    }
     rememberNormalGeometry();
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/c_locale.h"
 #include "platform/errors.h"
+#include "platform/strings.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -73,9 +74,9 @@ QString exponentForm(const Digits &d, bool negative)
     return QString::fromLatin1(out);
 }
 
-[[noreturn]] void notANumber(const QString &text, const char *kind)
+[[noreturn]] void notANumber(const QString &text, int message)
 {
-    throw EConvertError(QStringLiteral("'%1' is not a valid %2 value").arg(text, QLatin1String(kind)));
+    throw EConvertError(LoadStr(message).arg(text));
 }
 
 } // namespace
@@ -128,11 +129,11 @@ double StrToFloat(const QString &text)
     for (char c : bytes)
         anyDigit = anyDigit || (c >= '0' && c <= '9');
     if (!anyDigit || bytes.contains('x') || bytes.contains('X'))
-        notANumber(text, "floating point");
+        notANumber(text, Str::ConvertFloat);
     char *end = nullptr;
     const double value = CStrtod(bytes.constData(), &end);
     if (end != bytes.constData() + bytes.size() || !std::isfinite(value))
-        notANumber(text, "floating point");
+        notANumber(text, Str::ConvertFloat);
     return value;
 }
 
@@ -140,11 +141,11 @@ int StrToInt(const QString &text)
 {
     const QByteArray bytes = text.trimmed().toLatin1();
     if (bytes.isEmpty())
-        notANumber(text, "integer");
+        notANumber(text, Str::ConvertInteger);
     char *end = nullptr;
     errno = 0;
     const long long value = std::strtoll(bytes.constData(), &end, 10);
     if (end != bytes.constData() + bytes.size() || errno == ERANGE || value < INT_MIN || value > INT_MAX)
-        notANumber(text, "integer");
+        notANumber(text, Str::ConvertInteger);
     return int(value);
 }

@@ -4,6 +4,7 @@
 #include "document/stream_reader.h"
 #include "platform/cp932.h"
 #include "platform/errors.h"
+#include "platform/strings.h"
 
 #include <map>
 
@@ -39,10 +40,10 @@ std::unique_ptr<Streamable> CreateComponent(const QString &className, QObject *o
 {
     const auto found = registry().find(className);
     if (found == registry().end() || !found->second)
-        throw EReadError(QStringLiteral("Class %1 not found").arg(className));
+        throw EReadError(LoadStr(Str::ClassNotFound).arg(className));
     std::unique_ptr<Streamable> component = found->second(owner);
     if (!component)
-        throw EReadError(QStringLiteral("Class %1 could not be created").arg(className));
+        throw EReadError(LoadStr(Str::ClassNotCreated).arg(className));
     return component;
 }
 

@@ -2,6 +2,7 @@
 #include "document/stream_reader.h"
 
 #include "platform/errors.h"
+#include "platform/strings.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ public:
     void signature()
     {
         if (data_.size() - pos_ < 4 || data_.sliced(pos_, 4) != QByteArrayView("TPF0"))
-            fail(QStringLiteral("not a component stream (no \"TPF0\" signature)"));
+            fail(LoadStr(Str::StreamNoSignature));
         pos_ += 4;
     }
 
@@ -33,17 +34,17 @@ public:
         if ((peek() & 0xF0) == 0xF0) {
             const int flags = byte() & 0x0F;
             if (flags == 0 || (flags & ~(ffInherited | ffChildPos | ffInline)) != 0)
-                fail(QStringLiteral("invalid object prefix 0x%1").arg(0xF0 | flags, 2, 16, QLatin1Char('0')));
+                fail(LoadStr(Str::StreamBadPrefix).arg(0xF0 | flags, 2, 16, QLatin1Char('0')));
             record.prefixFlags = flags;
             if (flags & ffChildPos) {
                 if (!isIndexType(peek()))
-                    fail(QStringLiteral("the child position is not an integer"));
+                    fail(LoadStr(Str::StreamChildPosition));
                 record.childPos = value(depth);
             }
         }
         record.className = shortString();
         if (record.className.isEmpty())
-            fail(QStringLiteral("an object without a class name"));
+            fail(LoadStr(Str::StreamNoClassName));
         record.name = shortString();
         record.properties = properties(depth);
         while (peek() != 0)
@@ -55,20 +56,19 @@ public:
 private:
     [[noreturn]] void fail(const QString &what) const
     {
-        throw EReadError(QStringLiteral("Component stream: %1 at offset %2").arg(what).arg(pos_));
+        throw EReadError(LoadStr(Str::ComponentStreamError).arg(what).arg(pos_));
     }
 
     void checkDepth(int depth) const
     {
         if (depth > kMaxStreamNesting)
-            fail(QStringLiteral("objects and values nest deeper than %1 levels").arg(kMaxStreamNesting));
+            fail(LoadStr(Str::StreamTooDeep).arg(kMaxStreamNesting));
     }
 
     void need(qsizetype count) const
     {
         if (data_.size() - pos_ < count)
-            throw EReadError(QStringLiteral("Component stream: the data ends inside a record at offset %1")
-                                 .arg(data_.size()));
+            throw EReadError(LoadStr(Str::StreamEndsInRecord).arg(data_.size()));
     }
 
     std::uint8_t peek() const
@@ -111,7 +111,7 @@ private:
         const auto count = qsizetype(littleEndian(4));
         if (count > (data_.size() - pos_) / unitSize) {
             pos_ = start;
-            fail(QStringLiteral("a length of %1 runs past the end of the data").arg(count));
+            fail(LoadStr(Str::StreamLengthPastEnd).arg(count));
         }
         return count;
     }
@@ -133,7 +133,7 @@ private:
         const std::uint8_t typeByte = byte();
         if (typeByte > kHighestValueType) {
             pos_ = start;
-            fail(QStringLiteral("unknown value type %1").arg(typeByte));
+            fail(LoadStr(Str::StreamUnknownType).arg(typeByte));
         }
         const auto type = ValueType(typeByte);
         switch (type) {
@@ -196,7 +196,7 @@ private:
         case ValueType::Collection:
             return collection(depth + 1);
         }
-        fail(QStringLiteral("unknown value type %1").arg(typeByte));
+        fail(LoadStr(Str::StreamUnknownType).arg(typeByte));
     }
 
     StreamValue collection(int depth)
@@ -209,7 +209,7 @@ private:
                 item.index = value(depth);
             if (byte() != std::uint8_t(ValueType::List)) {
                 --pos_;
-                fail(QStringLiteral("a collection item without its list marker"));
+                fail(LoadStr(Str::StreamNoListMarker));
             }
             item.properties = properties(depth);
             items.push_back(std::move(item));
@@ -227,7 +227,7 @@ private:
 qsizetype ParseComponentStreamAt(QByteArrayView data, qsizetype offset, ObjectRecord &record)
 {
     if (offset < 0 || offset > data.size())
-        throw EReadError(QStringLiteral("Component stream: offset %1 lies outside the data").arg(offset));
+        throw EReadError(LoadStr(Str::StreamOffsetOutside).arg(offset));
     Parser parser(data, offset);
     parser.signature();
     ObjectRecord parsed = parser.object(1);
@@ -240,7 +240,6 @@ ObjectRecord ParseComponentStream(QByteArrayView data)
     ObjectRecord record;
     const qsizetype used = ParseComponentStreamAt(data, 0, record);
     if (used != data.size())
-        throw EReadError(QStringLiteral("Component stream: %1 unexpected bytes after the end of the object")
-                             .arg(data.size() - used));
+        throw EReadError(LoadStr(Str::StreamTrailingBytes).arg(data.size() - used));
     return record;
 }

@@ -4,6 +4,7 @@
 #include "platform/cp932.h"
 #include "platform/errors.h"
 #include "platform/idents.h"
+#include "platform/strings.h"
 
 #include <bit>
 #include <limits>
@@ -12,46 +13,46 @@ QString DescribeValueType(ValueType type)
 {
     switch (type) {
     case ValueType::Null:
-        return QStringLiteral("a null value");
+        return QStringLiteral("空の値");
     case ValueType::List:
-        return QStringLiteral("a list");
+        return QStringLiteral("リスト");
     case ValueType::Int8:
-        return QStringLiteral("an 8-bit integer");
+        return QStringLiteral("8 ビット整数");
     case ValueType::Int16:
-        return QStringLiteral("a 16-bit integer");
+        return QStringLiteral("16 ビット整数");
     case ValueType::Int32:
-        return QStringLiteral("a 32-bit integer");
+        return QStringLiteral("32 ビット整数");
     case ValueType::Extended:
-        return QStringLiteral("an extended real");
+        return QStringLiteral("拡張精度実数");
     case ValueType::String:
-        return QStringLiteral("a string");
+        return QStringLiteral("文字列");
     case ValueType::Ident:
-        return QStringLiteral("an identifier");
+        return QStringLiteral("識別子");
     case ValueType::False:
     case ValueType::True:
-        return QStringLiteral("a boolean");
+        return QStringLiteral("真偽値");
     case ValueType::Binary:
-        return QStringLiteral("binary data");
+        return QStringLiteral("バイナリ データ");
     case ValueType::Set:
-        return QStringLiteral("a set");
+        return QStringLiteral("集合");
     case ValueType::LString:
-        return QStringLiteral("a long string");
+        return QStringLiteral("長い文字列");
     case ValueType::Nil:
         return QStringLiteral("nil");
     case ValueType::Collection:
-        return QStringLiteral("a collection");
+        return QStringLiteral("コレクション");
     case ValueType::Single:
-        return QStringLiteral("a single real");
+        return QStringLiteral("単精度実数");
     case ValueType::Currency:
-        return QStringLiteral("a currency value");
+        return QStringLiteral("通貨値");
     case ValueType::Date:
-        return QStringLiteral("a date");
+        return QStringLiteral("日付");
     case ValueType::WString:
-        return QStringLiteral("a wide string");
+        return QStringLiteral("ワイド文字列");
     case ValueType::Int64:
-        return QStringLiteral("a 64-bit integer");
+        return QStringLiteral("64 ビット整数");
     }
-    return QStringLiteral("value type %1").arg(int(type));
+    return QStringLiteral("値の型 %1").arg(int(type));
 }
 
 // Values are only made through these factories, so that the payload always fits the type byte.
@@ -268,14 +269,13 @@ bool StreamValue::isText() const
 
 void StreamValue::wrongType(const char *expected) const
 {
-    throw EReadError(QStringLiteral("Invalid property value: expected %1, found %2")
-                         .arg(QLatin1String(expected), DescribeValueType(type_)));
+    throw EReadError(LoadStr(Str::ValueWrongType).arg(QString::fromUtf8(expected), DescribeValueType(type_)));
 }
 
 std::int64_t StreamValue::toInt64() const
 {
     if (!isInteger())
-        wrongType("an integer");
+        wrongType("整数");
     return rawInteger();
 }
 
@@ -283,14 +283,14 @@ std::int32_t StreamValue::toInt() const
 {
     const std::int64_t value = toInt64();
     if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        throw EReadError(QStringLiteral("Invalid property value: %1 is out of the 32-bit range").arg(value));
+        throw EReadError(LoadStr(Str::ValueOutOfRange).arg(value));
     return std::int32_t(value);
 }
 
 bool StreamValue::toBool() const
 {
     if (type_ != ValueType::False && type_ != ValueType::True)
-        wrongType("a boolean");
+        wrongType("真偽値");
     return type_ == ValueType::True;
 }
 
@@ -308,7 +308,7 @@ double StreamValue::toReal() const
     default:
         if (isInteger())
             return double(rawInteger());
-        wrongType("a real number");
+        wrongType("実数");
     }
 }
 
@@ -317,14 +317,14 @@ QString StreamValue::toText() const
     if (type_ == ValueType::WString)
         return wideText();
     if (type_ != ValueType::String && type_ != ValueType::LString)
-        wrongType("a text");
+        wrongType("文字列");
     return Cp932Decode(rawBytes());
 }
 
 QString StreamValue::toIdent() const
 {
     if (type_ != ValueType::Ident)
-        wrongType("an identifier");
+        wrongType("識別子");
     return Cp932Decode(rawBytes());
 }
 
@@ -334,17 +334,17 @@ TColor StreamValue::toColor() const
         const QString name = toIdent();
         if (const std::optional<TColor> color = IdentToColor(name))
             return *color;
-        throw EReadError(QStringLiteral("Invalid property value: unknown colour %1").arg(name));
+        throw EReadError(LoadStr(Str::ValueUnknownColor).arg(name));
     }
     if (!isInteger())
-        wrongType("a colour");
+        wrongType("色");
     return toInt();
 }
 
 QStringList StreamValue::toSet() const
 {
     if (type_ != ValueType::Set)
-        wrongType("a set");
+        wrongType("集合");
     QStringList members;
     for (const QByteArray &member : rawSetMembers())
         members.append(Cp932Decode(member));
@@ -354,14 +354,14 @@ QStringList StreamValue::toSet() const
 QByteArray StreamValue::toBinary() const
 {
     if (type_ != ValueType::Binary)
-        wrongType("binary data");
+        wrongType("バイナリ データ");
     return rawBytes();
 }
 
 QStringList StreamValue::toStrings() const
 {
     if (type_ != ValueType::List)
-        wrongType("a list of texts");
+        wrongType("文字列のリスト");
     QStringList texts;
     for (const StreamValue &value : listValues())
         texts.append(value.toText());
@@ -373,7 +373,7 @@ int StreamValue::toEnum(const IdentTable &table) const
     const QString name = toIdent();
     if (const std::optional<int> value = table.ToValue(name))
         return *value;
-    throw EReadError(QStringLiteral("Invalid property value: unknown identifier %1").arg(name));
+    throw EReadError(LoadStr(Str::ValueUnknownIdent).arg(name));
 }
 
 int StreamValue::toNamedInteger(const IdentTable &table) const
@@ -381,7 +381,7 @@ int StreamValue::toNamedInteger(const IdentTable &table) const
     if (type_ == ValueType::Ident)
         return toEnum(table);
     if (!isInteger())
-        wrongType("an integer or identifier");
+        wrongType("整数または識別子");
     return toInt();
 }
 
@@ -390,8 +390,7 @@ int StreamValue::toSetBits(const IdentTable &members) const
     const QStringList names = toSet();
     if (const std::optional<int> bits = IdentsToSet(names, members))
         return *bits;
-    throw EReadError(QStringLiteral("Invalid property value: unknown set member in [%1]")
-                         .arg(names.join(QLatin1Char(','))));
+    throw EReadError(LoadStr(Str::ValueUnknownSetMember).arg(names.join(QLatin1Char(','))));
 }
 
 bool StreamValue::operator==(const StreamValue &other) const

@@ -5,16 +5,17 @@
 #include "document/stream_writer.h"
 #include "platform/cp932.h"
 #include "platform/errors.h"
+#include "platform/strings.h"
 
 void Streamable::ReadChild(const ObjectRecord &child)
 {
-    throw EReadError(QStringLiteral("%1 cannot own the component %2 of class %3")
+    throw EReadError(LoadStr(Str::CannotOwnComponent)
                          .arg(ClassName(), Cp932Decode(child.name), Cp932Decode(child.className)));
 }
 
 void ThrowUnknownProperty(const QString &name)
 {
-    throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
+    throw EReadError(LoadStr(Str::PropertyMissing).arg(name));
 }
 
 ObjectRecord ComponentRecord(const Streamable &component)
@@ -43,8 +44,7 @@ void ApplyComponentRecord(const ObjectRecord &record, Streamable &component)
         try {
             component.ReadProperty(propertyName, property.value);
         } catch (const EReadError &error) {
-            throw EReadError(
-                QStringLiteral("Error reading %1.%2: %3").arg(owner, propertyName, error.message()));
+            throw EReadError(LoadStr(Str::PropertyReadError).arg(owner, propertyName, error.message()));
         }
     }
     for (const ObjectRecord &child : record.children)

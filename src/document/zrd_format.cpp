@@ -5,6 +5,7 @@
 #include "document/stream_reader.h"
 #include "platform/bytes.h"
 #include "platform/errors.h"
+#include "platform/strings.h"
 
 #include <cstring>
 
@@ -46,7 +47,7 @@ qsizetype fixedPayloadSize(std::int32_t tag)
 
 [[noreturn]] void readPastEnd()
 {
-    throw EReadError(QStringLiteral("Stream read error"));
+    throw EReadError(LoadStr(Str::StreamReadError));
 }
 
 } // namespace

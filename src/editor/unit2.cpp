@@ -4,16 +4,18 @@
 #include "controls/card_classes.h"
 #include "editor/tool_cursors.h"
 #include "platform/application.h"
+#include "platform/font_families.h"
 #include "platform/strings.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
+#include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 constexpr TColor kPaletteColors[16] = {0xFFFFFF, 0x000000, 0xC0C0C0, 0x808080, 0x0000FF, 0x000080,
@@ -31,12 +33,13 @@ TForm2::TForm2(QWidget *parent) : TForm1(parent)
     ShowPanelColor(BackColor, 0xC0C0C0);
     BrushColor = 0xC0C0C0;
 
-    PictureDirectory = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    PictureDirectory = UserDocumentsDirectory();
     CatchPhraseDirectory = ApplicationDirectory() + QStringLiteral("CPhrase");
     BackgroundDirectory = ApplicationDirectory() + QStringLiteral("bkimages");
     Application().HelpFile = ApplicationDirectory() + LoadStr(Str::HelpFileName);
 
-    FontNameComboBox->addItems(QFontDatabase::families());
+    FontNameComboBox->addItems(ScreenFontNames());
+    fitFontListWidth();
     FontNameComboBox->setCurrentText(LoadStr(Str::DefaultFontName));
     FontName = FontNameComboBox->currentText();
     FontSizeComboBox->setCurrentText(QStringLiteral("12"));
@@ -71,6 +74,18 @@ void TForm2::createColorPalette()
         swatch->setPalette(pal);
         ColorPalette[i] = swatch;
     }
+}
+
+void TForm2::fitFontListWidth()
+{
+    // The combo keeps its place on the tool bar; only its drop-down widens to the longest name.
+    QAbstractItemView *list = FontNameComboBox->view();
+    const QFontMetrics metrics(list->font());
+    int widest = 0;
+    for (int i = 0; i < FontNameComboBox->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(FontNameComboBox->itemText(i)));
+    const int frame = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    list->setMinimumWidth(std::max(FontNameComboBox->width(), widest + frame + 16));
 }
 
 void TForm2::ShowPanelColor(QLabel *panel, TColor color)

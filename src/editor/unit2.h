@@ -3,8 +3,8 @@
 
 #include "controls/card_classes.h"
 #include "controls/graphiccontrol.h"
-#include "editor/attribute_rules.h"
 #include "dialogs/units.h"
+#include "editor/attribute_rules.h"
 #include "editor/edit_geometry.h"
 #include "editor/unit1.h"
 #include "platform/colors.h"
@@ -252,6 +252,8 @@ protected:
 
 private:
     void createColorPalette();
+    // Widens the font drop-down to its longest name.
+    void fitFontListWidth();
     void connectPictureCommands();
     void connectGridCommands();
     // The picture dialog in a folder, listing JPEG files first for catch-phrases, else bitmaps.

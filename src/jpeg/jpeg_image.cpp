@@ -67,7 +67,7 @@ void TJPEGImage::ReadData(const QByteArray &data)
 {
     const std::optional<QByteArray> bytes = ReadLengthPrefixed(data);
     if (!bytes)
-        throw EReadError(QStringLiteral("JPEG image data is not valid"));
+        throw EReadError(LoadStr(Str::InvalidJpegData));
     if (bytes->isEmpty()) {
         *this = TJPEGImage();
         return;

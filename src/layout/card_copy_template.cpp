@@ -10,6 +10,7 @@
 #include "document/zrd_format.h"
 #include "editor/drawpanel.h"
 #include "platform/errors.h"
+#include "platform/strings.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ std::unique_ptr<TPanel> ComposeTemplatePreview(const QByteArray &file)
 {
     // The header and the first tag are read before anything is tested, so a shorter file is a read error.
     if (file.size() < kHeaderSize + 4)
-        throw EReadError(QStringLiteral("Stream read error"));
+        throw EReadError(LoadStr(Str::StreamReadError));
     ZrdDocument document;
     if (ParseZrd(file, document) != ZrdParse::Ok || !ZrdHeaderPlausible(document.header))
         return nullptr;

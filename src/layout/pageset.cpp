@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -414,4 +415,15 @@ PageSetupData TPageSetDlg::Result() const
     r.LegacyLayoutLoaded = LegacyLayoutLoaded;
     r.NewDocument = NewDocument;
     return r;
+}
+
+void TPageSetDlg::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !qobject_cast<QPushButton *>(focusWidget())) {
+        focusNextChild();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

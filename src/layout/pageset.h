@@ -105,6 +105,8 @@ protected:
     // Closing with OK stays open, after message 1040, while the card has no size.
     void done(int result) override;
     void showEvent(QShowEvent *event) override;
+    // Enter in a field moves on to the next one; only a button closes the dialog.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     struct LengthField

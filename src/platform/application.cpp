@@ -4,6 +4,9 @@
 #include "platform/errors.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 TApplication::TApplication() : modal_(std::make_unique<QtModalSeam>()) {}
 
@@ -45,6 +48,12 @@ QString ApplicationDirectory()
 {
     QString dir = QCoreApplication::applicationDirPath();
     return dir.endsWith(u'/') ? dir : dir + u'/';
+}
+
+QString UserDocumentsDirectory()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 bool GuardedApplication::notify(QObject *receiver, QEvent *event)

@@ -38,6 +38,10 @@ TApplication &Application();
 // The folder of the executable, ending with '/'.
 QString ApplicationDirectory();
 
+// The user's documents folder, where file dialogs start without a document of their own; the home
+// folder while there is no documents folder.
+QString UserDocumentsDirectory();
+
 // Runs `action`; an exception that escapes it is shown by the default handler. Returns false then.
 template <typename F> bool RunGuarded(F &&action)
 {

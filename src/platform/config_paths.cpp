@@ -3,6 +3,7 @@
 
 #include "platform/application.h"
 #include "platform/errors.h"
+#include "platform/strings.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,19 +49,19 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
     };
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("Cannot create the folder %1").arg(folder));
+        return fail(LoadStr(Str::FolderCreateError).arg(folder));
     QSaveFile file(path);
     // Unbuffered, so that a short write (a full disk, a size limit) shows in write()'s count: a
     // buffered QSaveFile can commit a cut-off file without noticing.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(QStringLiteral("Cannot create %1: %2").arg(path, file.errorString()));
+        return fail(LoadStr(Str::FileCreateError).arg(path, file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return fail(QStringLiteral("Cannot write %1: %2").arg(path, why));
+        return fail(LoadStr(Str::FileWriteError).arg(path, why));
     }
     if (!file.commit())
-        return fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+        return fail(LoadStr(Str::FileWriteError).arg(path, file.errorString()));
     return true;
 }
 
@@ -68,9 +69,9 @@ QByteArray ReadWholeFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw EFileError(LoadStr(Str::FileOpenError).arg(path, file.errorString()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+        throw EFileError(LoadStr(Str::FileReadError).arg(path, file.errorString()));
     return bytes;
 }

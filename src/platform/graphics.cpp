@@ -280,3 +280,9 @@ void InstallFontSubstitutions()
         QFont::insertSubstitutions(QString::fromUtf8(entry.windowsName),
                                    {QString::fromUtf8(entry.family), QStringLiteral("IPAPGothic")});
 }
+
+QStringList WindowsJapaneseFontNames()
+{
+    return {QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("ＭＳ 明朝"),
+            QStringLiteral("ＭＳ ゴシック")};
+}

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPen>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
@@ -133,3 +134,6 @@ int MulDiv(int number, int numerator, int denominator);
 
 // Maps the Windows font names of documents and forms to the installed Japanese families.
 void InstallFontSubstitutions();
+
+// The Windows Japanese font names that documents carry, as the font list offers them.
+QStringList WindowsJapaneseFontNames();

@@ -5,6 +5,7 @@
 #include "platform/bytes.h"
 #include "platform/errors.h"
 #include "platform/metafile_svg.h"
+#include "platform/strings.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
@@ -27,7 +28,7 @@ void TMetafile::LoadFromBytes(const QByteArray &fileBytes)
 {
     const std::optional<MetafileHeader> header = ParseMetafileHeader(fileBytes);
     if (!header)
-        throw EInvalidGraphic(QStringLiteral("Metafile is not valid"));
+        throw EInvalidGraphic(LoadStr(Str::InvalidMetafile));
     bytes_ = fileBytes;
     header_ = *header;
     width_ = header->width;
@@ -44,7 +45,7 @@ void TMetafile::ReadData(const QByteArray &data)
     }
     const qint32 length = data.size() >= 4 ? ReadInt32(data.constData()) : -1;
     if (length < 0 || length > data.size())
-        throw EReadError(QStringLiteral("Metafile data is not valid"));
+        throw EReadError(LoadStr(Str::InvalidMetafileData));
     if (length <= 4) {
         *this = TMetafile();
         return;

@@ -5,9 +5,12 @@
 #include "platform/help_window.h"
 #include "platform/picture_file_dialog.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -20,15 +23,46 @@ QString QtFilterFromWindows(const QString &filter)
         QString patterns = parts[i + 1];
         patterns.replace(u';', u' ');
         QString description = parts[i];
-        // Descriptions often show the patterns already; Qt reads the last parenthesis as the pattern list.
+        // Qt reads the last parenthesis as the pattern list. A description that shows the patterns
+        // already ("JPEG (*.jpg, *.jpeg)") ends with them in Qt's form rather than with them twice.
+        const qsizetype open = description.lastIndexOf(u'(');
+        if (open >= 0 && description.endsWith(u')')) {
+            QString shown = description.mid(open + 1, description.size() - open - 2);
+            shown.replace(u',', u' ').replace(u';', u' ');
+            if (shown.simplified() == patterns.simplified())
+                description = description.left(open).trimmed();
+        }
         entries << QStringLiteral("%1 (%2)").arg(description, patterns);
     }
     return entries.join(QStringLiteral(";;"));
 }
 
+QWidget *DialogOwner()
+{
+    // A dialog that is open asks its own questions over itself; otherwise the main window does.
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    QWidget *fallback = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || !qobject_cast<QMainWindow *>(w))
+            continue;
+        if (w->isActiveWindow())
+            return w;
+        if (!fallback)
+            fallback = w;
+    }
+    return fallback;
+}
+
+QPoint CenteredOn(const QRect &owner, const QSize &size)
+{
+    return owner.center() - QPoint(size.width() / 2, size.height() / 2) + QPoint(1, 1);
+}
+
 int QtModalSeam::messageBox(const QString &text, const QString &caption, int buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, caption, text);
+    // Parented, so the box opens centred on the window that asks.
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, DialogOwner());
     switch (buttons) {
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -59,7 +93,7 @@ int QtModalSeam::messageBox(const QString &text, const QString &caption, int but
 
 static QString startPath(const FileDialogRequest &request)
 {
-    if (request.initialDir.isEmpty())
+    if (request.initialDir.isEmpty() || QFileInfo(request.fileName).isAbsolute())
         return request.fileName;
     if (request.fileName.isEmpty())
         return request.initialDir;
@@ -68,11 +102,11 @@ static QString startPath(const FileDialogRequest &request)
 
 std::optional<QString> QtModalSeam::openFileName(const FileDialogRequest &request)
 {
-    QString path =
-        request.picturePreview
-            ? OpenPictureFileName(request.title, startPath(request), QtFilterFromWindows(request.filter))
-            : QFileDialog::getOpenFileName(nullptr, request.title, startPath(request),
-                                           QtFilterFromWindows(request.filter));
+    QString path = request.picturePreview
+                       ? OpenPictureFileName(DialogOwner(), request.title, startPath(request),
+                                             QtFilterFromWindows(request.filter))
+                       : QFileDialog::getOpenFileName(DialogOwner(), request.title, startPath(request),
+                                                      QtFilterFromWindows(request.filter));
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -81,7 +115,7 @@ std::optional<QString> QtModalSeam::openFileName(const FileDialogRequest &reques
 std::optional<QString> QtModalSeam::saveFileName(const FileDialogRequest &request)
 {
     // The callers ask about overwriting themselves, with their own message.
-    QString path = QFileDialog::getSaveFileName(nullptr, request.title, startPath(request),
+    QString path = QFileDialog::getSaveFileName(DialogOwner(), request.title, startPath(request),
                                                 QtFilterFromWindows(request.filter), nullptr,
                                                 QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
@@ -92,7 +126,7 @@ std::optional<QString> QtModalSeam::saveFileName(const FileDialogRequest &reques
 std::optional<ColorDialogResult> QtModalSeam::chooseColor(const ColorDialogRequest &request)
 {
     // Qt keeps one set of custom colours for the whole program; each dialog shows the document's own.
-    QColorDialog dialog(request.color);
+    QColorDialog dialog(request.color, DialogOwner());
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     QList<QColor> shown;
     for (int i = 0; i < QColorDialog::customCount(); ++i) {
@@ -113,12 +147,21 @@ std::optional<ColorDialogResult> QtModalSeam::chooseColor(const ColorDialogReque
 
 bool QtModalSeam::printDialog(QPrinter &printer)
 {
-    QPrintDialog dialog(&printer);
+    QPrintDialog dialog(&printer, DialogOwner());
     return dialog.exec() == QDialog::Accepted;
 }
 
 int QtModalSeam::execDialog(QDialog &dialog)
 {
+    // A dialog without an owner would open in the middle of the screen; one that was placed keeps
+    // its place.
+    QWidget *owner = DialogOwner();
+    if (!dialog.parentWidget() && !dialog.testAttribute(Qt::WA_Moved) && owner && owner != &dialog) {
+        const QSize size = dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : dialog.sizeHint();
+        // Its frame is not there before it is shown; the owner's is the best guess of it.
+        const QSize frame = owner->frameGeometry().size() - owner->size();
+        dialog.move(CenteredOn(owner->frameGeometry(), size + frame));
+    }
     return dialog.exec();
 }
 

@@ -2,12 +2,16 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 class QDialog;
 class QPrinter;
+class QWidget;
 
 // Button sets and answers of message boxes, as the Windows API numbers them.
 enum MessageButtons { MB_OK = 0, MB_OKCANCEL = 1, MB_YESNOCANCEL = 3, MB_YESNO = 4 };
@@ -63,6 +67,12 @@ public:
     int execDialog(QDialog &dialog) override;
     void showHelp(const QString &helpFile, const QString &topic) override;
 };
+
+// The window a dialog belongs to, so it opens centred on it: the open dialog if there is one, else
+// the main window (the active one first); null before any window is shown.
+QWidget *DialogOwner();
+// The top-left corner that centres a window of `size` on `owner`.
+QPoint CenteredOn(const QRect &owner, const QSize &size);
 
 // "desc|*.a;*.b|desc2|*.c" as Qt's filter list "desc (*.a *.b);;desc2 (*.c)".
 QString QtFilterFromWindows(const QString &filter);

@@ -2,6 +2,7 @@
 #include "platform/picture.h"
 
 #include "platform/errors.h"
+#include "platform/strings.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -44,11 +45,11 @@ QImage decodeImage(const QByteArray &bytes, const char *format)
 }
 
 // The file inside a graphic's stored data: a 4-byte length, then the file (empty for an empty picture).
-QByteArray storedFile(const QByteArray &data, const char *invalid)
+QByteArray storedFile(const QByteArray &data, int invalid)
 {
     const std::optional<QByteArray> bytes = ReadLengthPrefixed(data);
     if (!bytes)
-        throw EReadError(QString::fromLatin1(invalid));
+        throw EReadError(LoadStr(invalid));
     return *bytes;
 }
 
@@ -118,10 +119,10 @@ void TPicture::LoadFromFile(const QString &path)
     const QString extension = QFileInfo(path).suffix();
     std::unique_ptr<TGraphic> graphic = CreateGraphicForExtension(extension);
     if (!graphic)
-        throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+        throw EInvalidGraphic(LoadStr(Str::UnknownPictureExtension).arg(extension));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw EFileError(LoadStr(Str::FileOpenError).arg(path, file.errorString()));
     graphic->LoadFromBytes(file.readAll());
     SetGraphic(std::move(graphic));
 }
@@ -134,10 +135,10 @@ void TPicture::Assign(const TPicture &other)
 void TPicture::ReadData(const QByteArray &data)
 {
     if (data.isEmpty())
-        throw EReadError(QStringLiteral("Invalid picture data"));
+        throw EReadError(LoadStr(Str::InvalidPictureData));
     const int nameLength = static_cast<unsigned char>(data[0]);
     if (1 + nameLength > data.size())
-        throw EReadError(QStringLiteral("Invalid picture data"));
+        throw EReadError(LoadStr(Str::InvalidPictureData));
     const QString className = QString::fromLatin1(data.constData() + 1, nameLength);
     std::unique_ptr<TGraphic> graphic = CreateGraphicByClassName(className);
     // A picture format this program does not know reads as an empty picture, so the rest of the
@@ -184,14 +185,14 @@ void TBitmap::LoadFromBytes(const QByteArray &fileBytes)
 {
     QImage image = decodeImage(fileBytes, "bmp");
     if (image.isNull())
-        throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
+        throw EInvalidGraphic(LoadStr(Str::InvalidBitmap));
     image_ = image;
     bytes_ = fileBytes;
 }
 
 void TBitmap::ReadData(const QByteArray &data)
 {
-    const QByteArray bytes = storedFile(data, "Bitmap image is not valid");
+    const QByteArray bytes = storedFile(data, Str::InvalidBitmap);
     if (bytes.isEmpty()) {
         image_ = QImage();
         bytes_.clear();
@@ -218,7 +219,7 @@ void TBitmap::SetImage(const QImage &image)
 
 void TIcon::SetSize(int, int)
 {
-    throw EInvalidGraphic(QStringLiteral("Cannot change the size of an icon"));
+    throw EInvalidGraphic(LoadStr(Str::IconNoResize));
 }
 
 void TIcon::Draw(QPainter &painter, const QRect &target) const
@@ -231,7 +232,7 @@ void TIcon::LoadFromBytes(const QByteArray &fileBytes)
 {
     QImage image = decodeImage(fileBytes, "ico");
     if (image.isNull())
-        throw EInvalidGraphic(QStringLiteral("Icon image is not valid"));
+        throw EInvalidGraphic(LoadStr(Str::InvalidIcon));
     image_ = image;
     bytes_ = fileBytes;
 }
@@ -241,7 +242,7 @@ void TIcon::LoadFromBytes(const QByteArray &fileBytes)
 void TPngImage::SetSize(int width, int height)
 {
     if (width != Width() || height != Height())
-        throw EInvalidGraphic(QStringLiteral("Cannot change the size of a PNG image"));
+        throw EInvalidGraphic(LoadStr(Str::PngNoResize));
 }
 
 void TPngImage::Draw(QPainter &painter, const QRect &target) const
@@ -261,14 +262,14 @@ void TPngImage::LoadFromBytes(const QByteArray &fileBytes)
     static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
     QImage image = fileBytes.startsWith(signature) ? decodeImage(fileBytes, "png") : QImage();
     if (image.isNull())
-        throw EInvalidGraphic(QStringLiteral("PNG image is not valid"));
+        throw EInvalidGraphic(LoadStr(Str::InvalidPng));
     image_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     bytes_ = fileBytes;
 }
 
 void TPngImage::ReadData(const QByteArray &data)
 {
-    const QByteArray bytes = storedFile(data, "PNG image is not valid");
+    const QByteArray bytes = storedFile(data, Str::InvalidPng);
     if (bytes.isEmpty()) {
         image_ = QImage();
         bytes_.clear();

@@ -47,9 +47,9 @@ QString PicturePreviewCaption(const QString &path)
     return caption;
 }
 
-QString OpenPictureFileName(const QString &title, const QString &start, const QString &filter)
+QString OpenPictureFileName(QWidget *owner, const QString &title, const QString &start, const QString &filter)
 {
-    QFileDialog dialog(nullptr, title);
+    QFileDialog dialog(owner, title);
     // The native dialog has no room for the preview.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);

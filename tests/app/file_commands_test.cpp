@@ -1,4 +1,5 @@
 // The file commands with the dialogs scripted: names, extensions, prompts and the title line.
+#include "app/entry.h"
 #include "app/unit3.h"
 #include "common/scripted_modal.h"
 #include "controls/image.h"
@@ -10,7 +11,10 @@
 #include "platform/strings.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -205,6 +209,7 @@ TEST_F(FileCommands, OpeningADamagedFileLeavesNoWorksheet)
     EXPECT_EQ(form.DrawPanel, nullptr);
     EXPECT_FALSE(form.DocumentOpen);
     EXPECT_FALSE(form.FileSaveButton->isEnabled());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("ヴェルモラ")); // no document is left to name
 }
 
 TEST_F(FileCommands, ClosingANewDocumentAndCancellingTheSaveKeepsTheProgramRunning)
@@ -253,6 +258,67 @@ TEST_F(FileCommands, AFailedOpenLeavesNoStaleTitleAndNoPressedTool)
     EXPECT_FALSE(form.TextToolOn);
     EXPECT_FALSE(form.TextButton->isChecked());
     EXPECT_TRUE(form.PointButton->isChecked());
+}
+
+TEST_F(FileCommands, TheTitleNamesTheProgramOnceInEveryDocumentState)
+{
+    const QString name = QCoreApplication::applicationName();
+    const QFont font = QApplication::font();
+    SetUpApplication();
+    // Qt appends a display name of our own to every title the window manager shows; unset, it is
+    // the application name and nothing is appended.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+
+    TForm3 form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("ヴェルモラ"));
+    startNew(form);
+    modal->answerFile(path("card"));
+    form.FileSaveAs->trigger();
+    EXPECT_EQ(form.windowTitle(), title(path("card.zrd")));
+
+    modal->answerFile(path("card.zrd"));
+    form.Modified = false;
+    form.FileOpen->trigger();
+    EXPECT_EQ(form.windowTitle(), title(path("card.zrd")));
+
+    QCoreApplication::setApplicationName(name);
+    QApplication::setFont(font);
+}
+
+TEST_F(FileCommands, FileDialogsStartInTheDocumentsFolderOrTheDocumentsOwn)
+{
+    TForm3 form;
+    // No document: the user's documents folder, never the folder the program runs in.
+    modal->answerFile(std::nullopt);
+    form.FileOpenButton->click();
+    ASSERT_EQ(modal->asked.size(), 1u);
+    EXPECT_EQ(modal->asked[0].kind, QStringLiteral("open"));
+    EXPECT_EQ(modal->asked[0].file.initialDir, UserDocumentsDirectory());
+
+    // A new document has no folder yet: Save As starts in the documents folder too.
+    startNew(form);
+    modal->answerFile(std::nullopt);
+    form.FileSaveAs->trigger();
+    EXPECT_EQ(modal->asked[1].file.initialDir, UserDocumentsDirectory());
+    EXPECT_EQ(modal->asked[1].file.fileName, QStringLiteral("newfile.zrd"));
+
+    // Once saved, Open and Save As start where the document lies.
+    QDir(dir.path()).mkdir(QStringLiteral("cards"));
+    modal->answerFile(path("cards/card"));
+    form.FileSaveAs->trigger();
+    modal->answerFile(std::nullopt);
+    form.FileOpen->trigger();
+    EXPECT_EQ(modal->asked.back().kind, QStringLiteral("open"));
+    EXPECT_EQ(modal->asked.back().file.initialDir, path("cards"));
+    modal->answerFile(std::nullopt);
+    form.FileSaveAs->trigger();
+    EXPECT_EQ(modal->asked.back().file.initialDir, path("cards"));
+    EXPECT_EQ(modal->asked.back().file.fileName, path("cards/card.zrd"));
+}
+
+TEST(DocumentsFolder, IsAFolderThatExists)
+{
+    EXPECT_TRUE(QFileInfo(UserDocumentsDirectory()).isDir());
 }
 
 } // namespace

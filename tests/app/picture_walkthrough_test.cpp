@@ -195,7 +195,8 @@ TEST_F(PictureWalkthrough, ACardWithBackgroundCatchPhraseAndLogoAndTheDialogsOve
             shot("picture_dialog");
             dialog->reject();
         });
-        OpenPictureFileName(QStringLiteral("背景画像の選択"), dataDir() + QStringLiteral("/bkimages/*.bmp"),
+        OpenPictureFileName(nullptr, QStringLiteral("背景画像の選択"),
+                            dataDir() + QStringLiteral("/bkimages/*.bmp"),
                             QtFilterFromWindows(PictureFilter(true)));
     }
 }

@@ -5,6 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,14 +33,37 @@ protected:
     }
 };
 
-TEST_F(SettingsFile, WithoutAFileTheWindowKeepsItsDesignedPlace)
+TEST_F(SettingsFile, AFirstStartShowsTheWholeDefaultCardCentred)
 {
     TForm3 form;
-    EXPECT_EQ(form.pos(), QPoint(256, 207));
-    EXPECT_EQ(form.size(), QSize(579, 400));
+    form.StartupPending = false;
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((QRect(form.pos(), form.size()).center() - free.center()).manhattanLength(), 2);
+    EXPECT_GE(form.width(), 579); // never smaller than designed
+    form.show();
+    form.RebuildWorkSheet(455, 275);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.ScrollBox0->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(form.ScrollBox0->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(form.ScrollBox0->viewport()->rect().contains(
+        QRect(form.DrawPanel->pos(), form.DrawPanel->size()).adjusted(-10, -10, 10, 10)));
+    const QPoint placed = form.pos();
     form.close();
     EXPECT_EQ(read().size(), 72);
-    EXPECT_EQ(ParseWindowSettings(read()).MainLeft, 256);
+    EXPECT_EQ(ParseWindowSettings(read()).MainLeft, placed.x());
+}
+
+TEST_F(SettingsFile, ASizeFromTheFileIsTakenAsStoredEvenWhenSmall)
+{
+    WindowSettings s;
+    s.MainLeft = 10;
+    s.MainTop = 20;
+    s.MainWidth = 400;
+    s.MainHeight = 300;
+    write(SerializeWindowSettings(s));
+    TForm3 form;
+    EXPECT_EQ(form.pos(), QPoint(10, 20));
+    EXPECT_EQ(form.size(), QSize(400, 300));
 }
 
 TEST_F(SettingsFile, ADamagedFileGivesTheDefaultPlace)

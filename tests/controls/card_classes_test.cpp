@@ -53,7 +53,7 @@ TEST(CardClasses, AFailedReadLeavesNothingOnTheOwner)
         ReadComponentCreating(StreamOf("TGridShape", {}), &panel);
         ADD_FAILURE() << "a grid was created from a stream";
     } catch (const EReadError &error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Class TGridShape not found"));
+        EXPECT_EQ(error.message(), QStringLiteral("クラス TGridShape が見つかりません"));
     }
     EXPECT_TRUE(panel.findChildren<QWidget *>().isEmpty());
 }

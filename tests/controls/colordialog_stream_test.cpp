@@ -66,9 +66,11 @@ TEST(ColorDialogStream, BadValuesAreReadErrors)
                                 Prop("CustomColors.Strings", StreamValue::List({StreamValue::Int8(1)})),
                                 Prop("CustomColors", StreamValue::Text("ColorA=FFFFFF")),
                                 Prop("Color", StreamValue::Ident("clNoSuchColour")),
-                                Prop("Left", StreamValue::Int8(8)), Prop("OnClick", StreamValue::Nil())})
-        EXPECT_TRUE(
-            ReadError(StreamOf("TColorDialog", {bad}), dialog).startsWith("Error reading TColorDialog."))
+                                Prop("Left", StreamValue::Int8(8)), Prop("OnClick", StreamValue::Nil())}) {
+        const QString error = ReadError(StreamOf("TColorDialog", {bad}), dialog);
+        EXPECT_TRUE(error.startsWith(QStringLiteral("TColorDialog.")) &&
+                    error.contains(QStringLiteral(" の読み込みエラー: ")))
             << bad.name.toStdString();
+    }
     EXPECT_EQ(dialog.Color, clRed);
 }

@@ -192,7 +192,7 @@ TEST_F(ImageStream, DamagedPictureDataIsAReadErrorAndKeepsThePicture)
                                   pictureData("TMetafile", lengthPrefixed(QByteArray(60, 'x'), 4))}) {
         const QString error =
             ReadError(StreamOf("TImage", {Prop("Picture.Data", StreamValue::Binary(bad))}), image);
-        EXPECT_TRUE(error.startsWith(QStringLiteral("Error reading TImage.Picture.Data: ")))
+        EXPECT_TRUE(error.startsWith(QStringLiteral("TImage.Picture.Data の読み込みエラー: ")))
             << error.toStdString();
     }
     EXPECT_NE(ReadError(StreamOf("TImage", {Prop("Picture.Data", StreamValue::Text("x"))}), image),

@@ -309,7 +309,7 @@ TEST(LabelStream, UnknownPropertiesAreReadErrors)
 {
     TLabelEx label;
     EXPECT_EQ(ReadError(StreamOf("TLabelEx", {Prop("Bogus", StreamValue::Int8(1))}), label),
-              QStringLiteral("Error reading TLabelEx.Bogus: Property Bogus does not exist"));
+              QStringLiteral("TLabelEx.Bogus の読み込みエラー: プロパティ Bogus は存在しません"));
     for (const char *name : {"Font.Bogus", "Constraints.Width", "Picture.Data", "Stretch", "Shape"})
         EXPECT_NE(ReadError(StreamOf("TLabelEx", {Prop(name, StreamValue::Int8(1))}), label),
                   QStringLiteral("(no error)"))

@@ -109,7 +109,7 @@ TEST(ShapeStream, UnknownOrMistypedPropertiesAreReadErrors)
 {
     TQVShape shape;
     EXPECT_EQ(ReadError(StreamOf("TQVShape", {Prop("Caption", StreamValue::Text("x"))}), shape),
-              QStringLiteral("Error reading TQVShape.Caption: Property Caption does not exist"));
+              QStringLiteral("TQVShape.Caption の読み込みエラー: プロパティ Caption は存在しません"));
     // The shape publishes no visibility, no font and no deeper pen paths.
     for (const char *name : {"Visible", "Font.Color", "Pen.Color.Red", "Brush.Width"})
         EXPECT_NE(ReadError(StreamOf("TQVShape", {Prop(name, StreamValue::Int8(1))}), shape),

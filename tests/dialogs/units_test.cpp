@@ -68,6 +68,12 @@ TEST(Units, ReadingAcceptsOnlyWholeNumbers)
     try {
         StrToFloat(".");
     } catch (const EConvertError &e) {
-        EXPECT_EQ(e.message(), "'.' is not a valid floating point value");
+        EXPECT_EQ(e.message(), "'.' は正しい浮動小数点数値ではありません。");
+    }
+    try {
+        StrToInt("abc");
+        ADD_FAILURE() << "abc read as a number";
+    } catch (const EConvertError &e) {
+        EXPECT_EQ(e.message(), "'abc' は正しい整数値ではありません。");
     }
 }

@@ -140,7 +140,7 @@ TEST(ComponentStream, TruncationAtEveryOffsetIsAReadError)
             EXPECT_EQ(record.className, "Untouched");
         }
     }
-    EXPECT_TRUE(readError(QByteArray("TPF0\x06TImage", 11)).contains(QStringLiteral("ends inside a record")));
+    EXPECT_TRUE(readError(QByteArray("TPF0\x06TImage", 11)).contains(QStringLiteral("レコードの途中")));
 }
 
 TEST(ComponentStream, HugeLengthFieldsFailBeforeAnythingIsAllocated)
@@ -150,15 +150,16 @@ TEST(ComponentStream, HugeLengthFieldsFailBeforeAnythingIsAllocated)
         for (const int type : {10, 12}) {
             const QString message =
                 readError(streamWithValue(StreamBytes().u8(type).i32(length).raw("12345").bytes()));
-            EXPECT_TRUE(message.contains(QStringLiteral("a length of %1 runs past the end").arg(length)))
+            EXPECT_TRUE(
+                message.contains(QStringLiteral("長さ %1 がデータの終わりを越えています").arg(length)))
                 << message.toStdString();
         }
     }
     // A wide string's count is of two-byte units: 4 units need 8 bytes, 7 are left.
     const QString wide = readError(streamWithValue(StreamBytes().u8(18).i32(4).raw("12345").bytes()));
-    EXPECT_TRUE(wide.contains(QStringLiteral("a length of 4 runs past the end"))) << wide.toStdString();
+    EXPECT_TRUE(wide.contains(QStringLiteral("長さ 4 がデータの終わりを越えています"))) << wide.toStdString();
     EXPECT_TRUE(readError(streamWithValue(StreamBytes().u8(18).i32(0x7FFFFFFF).bytes()))
-                    .contains(QStringLiteral("runs past the end")));
+                    .contains(QStringLiteral("データの終わりを越えています")));
     // The same count with the bytes present reads.
     const QByteArray fits = streamWithValue(StreamBytes().u8(12).i32(5).raw("12345").bytes());
     EXPECT_EQ(SerializeComponentStream(ParseComponentStream(fits)), fits);
@@ -178,7 +179,7 @@ TEST(ComponentStream, NestingIsLimited)
     };
     const QByteArray deepest = nestedObjects(kMaxStreamNesting);
     EXPECT_EQ(SerializeComponentStream(ParseComponentStream(deepest)), deepest);
-    EXPECT_TRUE(readError(nestedObjects(kMaxStreamNesting + 1)).contains(QStringLiteral("nest deeper")));
+    EXPECT_TRUE(readError(nestedObjects(kMaxStreamNesting + 1)).contains(QStringLiteral("入れ子が")));
 
     // Lists count as levels too: the object is one, so it may hold lists nested one level less.
     auto nestedLists = [](int levels) {
@@ -192,36 +193,36 @@ TEST(ComponentStream, NestingIsLimited)
     };
     const QByteArray deepLists = nestedLists(kMaxStreamNesting - 1);
     EXPECT_EQ(SerializeComponentStream(ParseComponentStream(deepLists)), deepLists);
-    EXPECT_TRUE(readError(nestedLists(kMaxStreamNesting)).contains(QStringLiteral("nest deeper")));
+    EXPECT_TRUE(readError(nestedLists(kMaxStreamNesting)).contains(QStringLiteral("入れ子が")));
 
     // A hostile depth fails at the limit instead of exhausting the stack.
-    EXPECT_TRUE(readError(nestedLists(200000)).contains(QStringLiteral("nest deeper")));
+    EXPECT_TRUE(readError(nestedLists(200000)).contains(QStringLiteral("入れ子が")));
     QByteArray collections("TPF0\x05TGrid\x00\x07"
                            "Columns",
                            19);
     for (int i = 0; i < 100000; ++i)
         collections.append("\x0E\x01\x01x", 4);
-    EXPECT_TRUE(readError(collections).contains(QStringLiteral("nest deeper")));
+    EXPECT_TRUE(readError(collections).contains(QStringLiteral("入れ子が")));
 }
 
 TEST(ComponentStream, MalformedStreamsAreReadErrors)
 {
     EXPECT_TRUE(readError("").contains(QStringLiteral("TPF0")));
     EXPECT_TRUE(readError(QByteArray("TPF1\x06TImage\x00\x00\x00", 14)).contains(QStringLiteral("TPF0")));
-    EXPECT_TRUE(readError(streamWithValue("\x14")).contains(QStringLiteral("unknown value type 20")));
-    EXPECT_TRUE(readError(streamWithValue("\xFF")).contains(QStringLiteral("unknown value type 255")));
+    EXPECT_TRUE(readError(streamWithValue("\x14")).contains(QStringLiteral("不明な値の型 20")));
+    EXPECT_TRUE(readError(streamWithValue("\xFF")).contains(QStringLiteral("不明な値の型 255")));
     EXPECT_TRUE(
-        readError(QByteArray("TPF0\xF8\x06TImage\x00\x00\x00", 15)).contains(QStringLiteral("prefix")));
+        readError(QByteArray("TPF0\xF8\x06TImage\x00\x00\x00", 15)).contains(QStringLiteral("接頭辞")));
     EXPECT_TRUE(
-        readError(QByteArray("TPF0\xF0\x06TImage\x00\x00\x00", 15)).contains(QStringLiteral("prefix")));
+        readError(QByteArray("TPF0\xF0\x06TImage\x00\x00\x00", 15)).contains(QStringLiteral("接頭辞")));
     EXPECT_TRUE(readError(QByteArray("TPF0\xF2\x06\x01x\x06TImage\x00\x00\x00", 18))
-                    .contains(QStringLiteral("child position")));
-    EXPECT_TRUE(readError(QByteArray("TPF0\x00\x00\x00\x00", 8)).contains(QStringLiteral("class name")));
-    EXPECT_TRUE(readError(QByteArray("TPF0\xF1\x00\x00\x00\x00", 9)).contains(QStringLiteral("class name")));
+                    .contains(QStringLiteral("子の位置")));
+    EXPECT_TRUE(readError(QByteArray("TPF0\x00\x00\x00\x00", 8)).contains(QStringLiteral("クラス名")));
+    EXPECT_TRUE(readError(QByteArray("TPF0\xF1\x00\x00\x00\x00", 9)).contains(QStringLiteral("クラス名")));
     EXPECT_TRUE(readError(streamWithValue(QByteArray("\x0E\x02\x00\x05x\x00\x00", 7)))
-                    .contains(QStringLiteral("list marker")));
+                    .contains(QStringLiteral("リストの印")));
     const QByteArray trailing = CardShapeStream() + QByteArray("\x00\x00", 2);
-    EXPECT_TRUE(readError(trailing).contains(QStringLiteral("2 unexpected bytes")));
+    EXPECT_TRUE(readError(trailing).contains(QStringLiteral("2 バイトの余分なデータ")));
 }
 
 TEST(ComponentStream, StreamsInsideALargerBufferReportTheBytesTheyTake)

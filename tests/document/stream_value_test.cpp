@@ -183,9 +183,9 @@ TEST(StreamValue, TypedAccessNamesWhatWasExpectedAndFound)
 {
     const StreamValue text = StreamValue::Text(QStringLiteral("12"));
     EXPECT_EQ(readErrorOf([&] { text.toInt(); }),
-              QStringLiteral("Invalid property value: expected an integer, found a string"));
+              QStringLiteral("プロパティの値が不正です: 整数 が必要ですが、文字列 です"));
     EXPECT_EQ(readErrorOf([&] { StreamValue::Integer(1).toText(); }),
-              QStringLiteral("Invalid property value: expected a text, found an 8-bit integer"));
+              QStringLiteral("プロパティの値が不正です: 文字列 が必要ですが、8 ビット整数 です"));
     EXPECT_THROW(StreamValue::Integer(1).toBool(), EReadError);
     EXPECT_THROW(StreamValue::Bool(true).toIdent(), EReadError);
     EXPECT_THROW(text.toSet(), EReadError);

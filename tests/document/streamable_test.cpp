@@ -289,9 +289,9 @@ TEST(Streamable, ReadFailuresNameTheObjectAndProperty)
     EXPECT_EQ(
         readErrorOf(cardHeader().str("Left").u8(6).str("12").u8(0).u8(0).bytes(), card),
         QStringLiteral(
-            "Error reading TTestCard.Left: Invalid property value: expected an integer, found a string"));
+            "TTestCard.Left の読み込みエラー: プロパティの値が不正です: 整数 が必要ですが、文字列 です"));
     EXPECT_EQ(readErrorOf(cardHeader().str("Shadow").u8(9).u8(0).u8(0).bytes(), card),
-              QStringLiteral("Error reading TTestCard.Shadow: Property Shadow does not exist"));
+              QStringLiteral("TTestCard.Shadow の読み込みエラー: プロパティ Shadow は存在しません"));
     const QByteArray named = StreamBytes()
                                  .raw("TPF0")
                                  .str("TTestCard")
@@ -302,10 +302,10 @@ TEST(Streamable, ReadFailuresNameTheObjectAndProperty)
                                  .u8(0)
                                  .u8(0)
                                  .bytes();
-    EXPECT_TRUE(readErrorOf(named, card).startsWith(QStringLiteral("Error reading Card1.Pen.Style: ")));
+    EXPECT_TRUE(readErrorOf(named, card).startsWith(QStringLiteral("Card1.Pen.Style の読み込みエラー: ")));
     // A child component is refused by a class that owns none.
     const QByteArray withChild = cardHeader().u8(0).str("TLabel").str("L").u8(0).u8(0).u8(0).bytes();
-    EXPECT_TRUE(readErrorOf(withChild, card).contains(QStringLiteral("cannot own")));
+    EXPECT_TRUE(readErrorOf(withChild, card).contains(QStringLiteral("を持てません")));
 }
 
 TEST(Streamable, ADamagedStreamLeavesTheComponentUntouched)
@@ -370,7 +370,7 @@ TEST(ComponentRegistry, TheStreamChoosesTheClass)
         ReadComponentCreating(StreamBytes().raw("TPF0").str("TNope").str("").u8(0).u8(0).bytes());
         ADD_FAILURE() << "an unknown class was created";
     } catch (const EReadError &error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Class TNope not found"));
+        EXPECT_EQ(error.message(), QStringLiteral("クラス TNope が見つかりません"));
     }
     EXPECT_THROW(CreateComponent(QStringLiteral("TNope")), EReadError);
     EXPECT_THROW(ReadComponentCreating(cardHeader().str("Bad").u8(9).u8(0).u8(0).bytes()), EReadError);

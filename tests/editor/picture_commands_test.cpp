@@ -5,6 +5,7 @@
 #include "controls/graphic_classes.h"
 #include "dialogs/irdlg.h"
 #include "dialogs/number_memo.h"
+#include "platform/application.h"
 #include "platform/picture.h"
 
 #include <QAction>
@@ -62,8 +63,7 @@ TEST_F(PictureCommands, ReplacingAPictureTakesTheNewFilesSizeAtTheSameCorner)
     const int before = form->ModificationCount;
     form->ImageChangeClick();
     ASSERT_EQ(modal->asked.size(), 1u);
-    EXPECT_EQ(modal->asked[0].file.initialDir,
-              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    EXPECT_EQ(modal->asked[0].file.initialDir, UserDocumentsDirectory());
     EXPECT_EQ(modal->asked[0].file.fileName, QStringLiteral("*.bmp"));
     EXPECT_TRUE(modal->asked[0].file.picturePreview);
     EXPECT_EQ(picture->geometry(), QRect(30, 40, 50, 50));

@@ -9,6 +9,7 @@
 #include "platform/strings.h"
 #include "preset_test_files.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSlider>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -284,7 +286,7 @@ TEST(PageSetDlg, AFieldThatIsOnlyAPointIsReportedAndKeepsTheValue)
     modal->answerMessage(IDOK);
     emit dlg.LMarginMemo->Exit();
     ASSERT_EQ(modal->messagesShown().size(), 1u);
-    EXPECT_TRUE(modal->messagesShown()[0].startsWith("'.' is not a valid floating point value"));
+    EXPECT_TRUE(modal->messagesShown()[0].startsWith("'.' は正しい浮動小数点数値ではありません。"));
     EXPECT_FLOAT_EQ(dlg.LeftMargin, 14.0f);
 
     // Switching units with it reports again and leaves the unit as it was.
@@ -438,4 +440,33 @@ TEST(PageSetDlg, RegisteringAndDeletingAUserPreset)
     modal->answerDialog([](QDialog &) { return int(QDialog::Rejected); });
     dlg.NewBtn->click();
     EXPECT_EQ(dlg.YousiCB->count(), 4);
+}
+
+TEST(PageSetDlg, EnterInAnyFieldMovesOnInsteadOfClosing)
+{
+    Fixture f;
+    ScopedScriptedModal modal;
+    TPageSetDlg dlg(documentData(), f.folder.files());
+    dlg.show();
+    dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    dlg.FormActivate();
+    // The paper field first, then wherever Enter moved on to.
+    dlg.PaperSizeCB->setFocus();
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QWidget *before = QApplication::focusWidget();
+        QTest::keyClick(before, key);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_NE(dlg.result(), QDialog::Accepted);
+        EXPECT_NE(QApplication::focusWidget(), before);
+    }
+    for (QWidget *field : std::initializer_list<QWidget *>{dlg.YousiCB, dlg.TonboCB, dlg.TrackBar}) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_TRUE(dlg.isVisible()) << field->objectName().toStdString();
+    }
+    // The OK button itself still closes it.
+    dlg.OKBtn->setFocus();
+    QTest::keyClick(dlg.OKBtn, Qt::Key_Return);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }

@@ -1,6 +1,7 @@
 // Where rewritten files go and the write-through-a-temporary-file helper.
 #include "common/file_size_limit.h"
 #include "platform/config_paths.h"
+#include "platform/errors.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,6 +66,20 @@ TEST(WriteFileAtomically, ReportsAFolderThatCannotBeCreated)
     QString error;
     EXPECT_FALSE(WriteFileAtomically(dir.path() + "/plain/sub/file", "data", &error));
     EXPECT_TRUE(error.contains("plain")) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("フォルダ \""))) << error.toStdString();
+}
+
+TEST(ReadWholeFile, AMissingFileIsAFileErrorInJapanese)
+{
+    QTemporaryDir dir;
+    try {
+        ReadWholeFile(dir.filePath("missing.zrd"));
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const EFileError &e) {
+        EXPECT_TRUE(e.message().startsWith(
+            QStringLiteral("ファイル \"%1\" を開けません。").arg(dir.filePath("missing.zrd"))))
+            << e.message().toStdString();
+    }
 }
 
 TEST(WriteFileAtomically, LeavesADirectoryInTheWayAlone)
