@@ -7,11 +7,18 @@
 //   add=NAME      register the present layout under NAME (the name dialog), then list the presets again
 //   cancel        close page setup with its cancel button
 //   quit          close the main window
+// and, for screenshots:
+//   tool=HINT     press the main window's tool button with that hint
+//   click=NAME    press the visible button of that object name
+//   pick=N        select row N of the wizard's template list
+//   size=WxH      resize the main window
+//   wait=S        wait S seconds
 // Each step waits for its window; a step that finds nothing in 60 seconds ends the program with 3.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,13 +90,46 @@ Step makeStep(const QString &word)
                 QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
             return true;
         };
-    if (word == QLatin1String("pagesetup"))
-        return [] {
-            QToolButton *b = toolButton(QStringLiteral("ページ設定"));
+    if (word == QLatin1String("pagesetup") || word.startsWith(QLatin1String("tool=")))
+        return [hint = word == QLatin1String("pagesetup") ? QStringLiteral("ページ設定") : word.mid(5)] {
+            QToolButton *b = toolButton(hint);
             if (b)
                 clickLater(b);
             return b != nullptr;
         };
+    if (word.startsWith(QLatin1String("click=")))
+        return [name = word.mid(6).toLatin1()] {
+            auto *b = findVisible<QAbstractButton>(name.constData());
+            if (!b || !b->isVisible() || !b->isEnabled())
+                return false;
+            clickLater(b);
+            return true;
+        };
+    if (word.startsWith(QLatin1String("pick=")))
+        return [row = word.mid(5).toInt()] {
+            auto *list = findVisible<QListWidget>("TemplateListBox");
+            if (!list || !list->isVisible() || row >= list->count())
+                return false;
+            list->setCurrentRow(row);
+            return true;
+        };
+    if (word.startsWith(QLatin1String("size=")))
+        return [size = word.mid(5).split(u'x')] {
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *w = qobject_cast<QMainWindow *>(top); w && w->isVisible()) {
+                    w->resize(size.value(0).toInt(), size.value(1).toInt());
+                    return true;
+                }
+            return false;
+        };
+    if (word.startsWith(QLatin1String("wait="))) {
+        auto clock = std::make_shared<QElapsedTimer>();
+        return [clock, ms = word.mid(5).toInt() * 1000] {
+            if (!clock->isValid())
+                clock->start();
+            return clock->elapsed() >= ms;
+        };
+    }
     if (word == QLatin1String("presets"))
         return [] {
             auto *box = findVisible<QComboBox>("YousiCB");
