@@ -6,10 +6,11 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT ${VELMORA_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VELMORA_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "business-card designer with many-up sheet printing")
+# No line may start with a full stop: dpkg reads such a line as a control statement.
 set(CPACK_PACKAGE_DESCRIPTION
     "Velmora composes one business card from shapes, letter-spaced text,
 pictures, catch-phrase pictures and a background picture, saves it as a
-.zrd card document, and prints it many-up on a sheet laid out by named
+card document (.zrd), and prints it many-up on a sheet laid out by named
 layout presets, with a print preview and crop marks. It comes with
 templates, catch-phrase and background pictures and a help document.
 Its window and messages are Japanese.")
