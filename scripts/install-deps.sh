@@ -35,6 +35,10 @@ tests=(
   xauth               # xvfb-run
   xclip               # another X11 client in the clipboard test
   locales             # a ja_JP.UTF-8 locale for running and screenshotting under a Japanese LANG
+  dpkg-dev            # dpkg-shlibdeps: the package's library dependencies (cpack, the package test)
+  desktop-file-utils  # desktop-file-validate on the menu entry (test)
+  shared-mime-info    # update-mime-database on the document type (test)
+  lintian             # scripts/check-package.sh checks the package with it
 )
 
 runtime=()

@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/export_png.h"
 #include "app/unit3.h"
+#include "app/version_text.h"
 #include "platform/application.h"
 #include "platform/graphics.h"
 #include "platform/qt_translations.h"
@@ -38,7 +39,12 @@ void SetUpApplication()
 
 int VelmoraMain(int argc, char **argv)
 {
-    const CommandLine line = ParseCommandLine(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (AsksForVersion(arguments)) {
+        std::fputs(VersionText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    const CommandLine line = ParseCommandLine(arguments);
     if (line.mode == CommandLine::Usage) {
         std::fprintf(stderr, "velmora: %s\n%s", line.error.toLocal8Bit().constData(),
                      UsageText().toLocal8Bit().constData());

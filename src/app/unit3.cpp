@@ -2,6 +2,7 @@
 #include "app/unit3.h"
 
 #include "app/about.h"
+#include "app/version_text.h"
 #include "platform/application.h"
 #include "platform/strings.h"
 
@@ -17,7 +18,7 @@ TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), 
     CurrentFileName.clear();
     DefaultFileName.clear();
     ReadWindowSettings();
-    ProgramVersion = QByteArray("2.0j", 4) + QByteArray(4, '\0');
+    ProgramVersion = QByteArray(ProgramVersionName).leftJustified(8, '\0');
     PageLayout = {};
     Card() = CardSize{};
     DefaultFileName = QStringLiteral("newfile.zrd");

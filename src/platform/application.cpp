@@ -44,10 +44,40 @@ void TApplication::HelpJump(const QString &topic)
     modal_->showHelp(HelpFile, topic);
 }
 
+namespace {
+
+QString withSlash(const QString &dir)
+{
+    return dir.endsWith(u'/') ? dir : dir + u'/';
+}
+
+// The data folder as the build installs it, relative to the executable's folder.
+QString installedDataDirectory()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/" VELMORA_DATA_FROM_BIN)) +
+           u'/';
+}
+
+} // namespace
+
+QString ProgramDataFolder(const QString &executableDir, const QString &installedDataDir)
+{
+    // The maker's preset file stands for the whole set: the build copies them all together.
+    const QString marker = QStringLiteral("msetpage.txt");
+    if (QFileInfo::exists(executableDir + marker) || !QFileInfo::exists(installedDataDir + marker))
+        return executableDir;
+    return installedDataDir;
+}
+
 QString ApplicationDirectory()
 {
-    QString dir = QCoreApplication::applicationDirPath();
-    return dir.endsWith(u'/') ? dir : dir + u'/';
+    return ProgramDataFolder(withSlash(QCoreApplication::applicationDirPath()), installedDataDirectory());
+}
+
+bool DataFolderIsInstalled()
+{
+    return ApplicationDirectory() != withSlash(QCoreApplication::applicationDirPath());
 }
 
 QString UserDocumentsDirectory()

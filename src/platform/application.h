@@ -35,8 +35,15 @@ private:
 
 TApplication &Application();
 
-// The folder of the executable, ending with '/'.
+// The folder of the program's own files (presets, templates, pictures, help), ending with '/': the
+// executable's folder when they lie beside it (the build folder), otherwise the installed data folder
+// (<prefix>/share/velmora/ beside <prefix>/bin/).
 QString ApplicationDirectory();
+// True when ApplicationDirectory() is the installed data folder, which the program only reads.
+bool DataFolderIsInstalled();
+// ApplicationDirectory() for an executable in `executableDir`, whose installed data folder is
+// `installedDataDir` (each ending with '/').
+QString ProgramDataFolder(const QString &executableDir, const QString &installedDataDir);
 
 // The user's documents folder, where file dialogs start without a document of their own; the home
 // folder while there is no documents folder.

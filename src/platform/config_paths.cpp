@@ -21,13 +21,14 @@ QString withSlash(QString dir)
 DataLocations DefaultDataLocations()
 {
     return {ApplicationDirectory(),
-            withSlash(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))};
+            withSlash(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)),
+            DataFolderIsInstalled()};
 }
 
 QString WritableDataPath(const QString &fileName, const DataLocations &where)
 {
     const QFileInfo dir(where.appDir);
-    if (where.configDir.isEmpty() || (dir.isDir() && dir.isWritable()))
+    if (where.configDir.isEmpty() || (!where.appDirReadOnly && dir.isDir() && dir.isWritable()))
         return where.appDir + fileName;
     return where.configDir + fileName;
 }

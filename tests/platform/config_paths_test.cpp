@@ -1,5 +1,6 @@
 // Where rewritten files go and the write-through-a-temporary-file helper.
 #include "common/file_size_limit.h"
+#include "platform/application.h"
 #include "platform/config_paths.h"
 #include "platform/errors.h"
 
@@ -45,6 +46,32 @@ TEST(DataPaths, UnwritableProgramFolderSendsWritesToTheConfigFolderWhichIsThenRe
     QDir().mkpath(root.path() + "/config");
     writeRaw(root.path() + "/config/usetpage.txt", "mine");
     EXPECT_EQ(ReadableDataPath("usetpage.txt", where), root.path() + "/config/usetpage.txt");
+}
+
+TEST(DataPaths, TheInstalledDataFolderIsNeverWrittenEvenWhenWritable)
+{
+    QTemporaryDir app, config;
+    const DataLocations where{app.path() + '/', config.path() + '/', true};
+    EXPECT_EQ(WritableDataPath("usetpage.txt", where), config.path() + "/usetpage.txt");
+    writeRaw(app.path() + "/usetpage.txt", "left by an old version");
+    EXPECT_EQ(ReadableDataPath("usetpage.txt", where), app.path() + "/usetpage.txt");
+    writeRaw(config.path() + "/usetpage.txt", "mine");
+    EXPECT_EQ(ReadableDataPath("usetpage.txt", where), config.path() + "/usetpage.txt");
+}
+
+TEST(DataPaths, DataBesideTheExecutableWinsOverTheInstalledFolder)
+{
+    QTemporaryDir root;
+    const QString bin = root.path() + "/bin/", share = root.path() + "/share/velmora/";
+    QDir().mkpath(bin);
+    QDir().mkpath(share);
+    // Neither has data: the executable's folder, where the messages about missing files then point.
+    EXPECT_EQ(ProgramDataFolder(bin, share), bin);
+    writeRaw(share + "msetpage.txt", "");
+    EXPECT_EQ(ProgramDataFolder(bin, share), share);
+    // The build folder: the data copied beside the executable.
+    writeRaw(bin + "msetpage.txt", "");
+    EXPECT_EQ(ProgramDataFolder(bin, share), bin);
 }
 
 TEST(WriteFileAtomically, CreatesFoldersAndReplacesTheOldFileWhole)
