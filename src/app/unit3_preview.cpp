@@ -16,7 +16,8 @@ void TForm3::FilePreviewClick()
     PreviewCommands commands;
     commands.PageSetup = [this] { FilePrintSetupClick(); };
     // The print button stays disabled until the print command is connected here.
-    TPreviewForm form(*this, Card(), PageLayout, Printer(), std::move(commands));
+    TPreviewForm form(
+        *this, Card(), PageLayout, [this] { return MeasurePrinter(Printer()); }, std::move(commands));
     form.ApplyPlacement(SavedPreviewPlacement(WindowSettings));
     Application().Modal().execDialog(form);
     StorePreviewPlacement(WindowSettings, form.PlacementToSave());

@@ -16,9 +16,9 @@ void TPreviewForm::BuildPreview()
     SheetPanel = nullptr;
 
     // Qt reads the measures from the printer's page layout: no job has to be started for them.
-    const std::optional<PreviewSheet> sheet = MeasurePreviewSheet(MeasurePrinter(printer_));
+    const std::optional<PreviewSheet> sheet = MeasurePreviewSheet(measurePrinter_());
     if (!sheet)
-        throw EPrinterError(QStringLiteral("プリンタから用紙の大きさを読めません"));
+        throw EPrinterError(QStringLiteral("プリンタから用紙の大きさを読めません。"));
     PreviewPanel->resize(sheet->paper);
     fitScrollRange();
 

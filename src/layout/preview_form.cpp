@@ -27,8 +27,9 @@ QPushButton *barButton(const char *name, const QString &text, Glyph glyph, QWidg
 } // namespace
 
 TPreviewForm::TPreviewForm(const TForm2 &editor, const CardSize &card, const CardGrid &grid,
-                           QPrinter &printer, PreviewCommands commands, QWidget *parent)
-    : QDialog(parent), editor_(editor), card_(card), grid_(grid), printer_(printer),
+                           std::function<PrinterMeasures()> measurePrinter, PreviewCommands commands,
+                           QWidget *parent)
+    : QDialog(parent), editor_(editor), card_(card), grid_(grid), measurePrinter_(std::move(measurePrinter)),
       commands_(std::move(commands))
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
@@ -98,6 +99,20 @@ void TPreviewForm::FormActivate()
     BuildPreview();
 }
 
+void TPreviewForm::activated()
+{
+    if (!activationFailed_) {
+        activationFailed_ = !RunGuarded([this] { FormActivate(); });
+        return;
+    }
+    try {
+        FormActivate();
+        activationFailed_ = false;
+    } catch (const std::exception &) {
+        // Shown at the first failure; the preview stays as incomplete as it was then.
+    }
+}
+
 void TPreviewForm::ExitBtnClick()
 {
     close();
@@ -141,7 +156,7 @@ void TPreviewForm::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        RunGuarded([this] { FormActivate(); });
+        activated();
     if (event->type() == QEvent::WindowStateChange) {
         const Qt::WindowStates old = static_cast<QWindowStateChangeEvent *>(event)->oldState();
         const bool wasNormal = !(old & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
@@ -162,7 +177,7 @@ void TPreviewForm::showEvent(QShowEvent *event)
     buildPending_ = true;
     QTimer::singleShot(0, this, [this] {
         if (buildPending_)
-            RunGuarded([this] { FormActivate(); });
+            activated();
     });
 }
 

@@ -4,12 +4,12 @@
 
 #include "document/sheet_values.h"
 #include "layout/preview_placement.h"
+#include "platform/printer_measures.h"
 
 #include <QDialog>
 #include <QList>
 #include <functional>
 
-class QPrinter;
 class QPushButton;
 class QScrollArea;
 class TForm2;
@@ -26,10 +26,11 @@ class TPreviewForm : public QDialog
 {
     Q_OBJECT
 public:
-    // Reads the card from `editor`, its size from `card` and the layout from `grid` on every build, so a
-    // change made through a command shows at the next one; `printer` gives the paper.
-    TPreviewForm(const TForm2 &editor, const CardSize &card, const CardGrid &grid, QPrinter &printer,
-                 PreviewCommands commands, QWidget *parent = nullptr);
+    // Reads the card from `editor`, its size from `card`, the layout from `grid` and the paper from
+    // `measurePrinter` on every build, so a change made through a command shows at the next one.
+    TPreviewForm(const TForm2 &editor, const CardSize &card, const CardGrid &grid,
+                 std::function<PrinterMeasures()> measurePrinter, PreviewCommands commands,
+                 QWidget *parent = nullptr);
     ~TPreviewForm() override;
 
     QWidget *Panel1;
@@ -80,11 +81,15 @@ private:
     void PlacePreviewCard(const TPanel &cardTemplate, int x, int y);
     void rememberNormalBounds();
     void fitScrollRange();
+    // The build on activation. A failure is reported once: the message box itself takes the
+    // activation away and gives it back, and the same failure would be shown again and again.
+    void activated();
+    bool activationFailed_ = false;
 
     const TForm2 &editor_;
     const CardSize &card_;
     const CardGrid &grid_;
-    QPrinter &printer_;
+    std::function<PrinterMeasures()> measurePrinter_;
     PreviewCommands commands_;
     QWidget *scrollContent_ = nullptr;
     // Bounds while last neither maximized nor minimized.

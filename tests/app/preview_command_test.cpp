@@ -78,6 +78,17 @@ TEST_F(PreviewCommand, OpensWhereItWasLeftAndSavesWhereItIsLeft)
     EXPECT_EQ(form.WindowSettings.PreviewHeight, 500);
     EXPECT_EQ(form.WindowSettings.PreviewMaximized, 0);
 
+    // Maximized and restored again: a normal window.
+    modal->answerDialog([&](QDialog &d) {
+        d.show();
+        d.setWindowState(Qt::WindowMaximized);
+        d.setWindowState(Qt::WindowNoState);
+        return int(QDialog::Rejected);
+    });
+    form.FilePreview->trigger();
+    EXPECT_EQ(form.WindowSettings.PreviewMaximized, 0);
+    EXPECT_EQ(form.WindowSettings.PreviewWidth, 700);
+
     // Left maximized and minimized: the bounds before maximizing, and the flag.
     modal->answerDialog([&](QDialog &d) {
         d.show();

@@ -1,6 +1,7 @@
 // The print preview window: the sheet built from a printer and the layout, one outlined card copy per
 // cell, rebuilt after page setup and printing, and the window placement rules.
 #include "children_of.h"
+#include "common/scripted_modal.h"
 #include "controls/LabelEx.h"
 #include "controls/card_classes.h"
 #include "controls/image.h"
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,6 +49,7 @@ protected:
     }
 
     QPrinter printer{QPrinter::HighResolution};
+    std::function<PrinterMeasures()> measure = [this] { return MeasurePrinter(printer); };
     TForm2 editor;
     CardSize card;
     CardGrid grid;
@@ -54,7 +57,7 @@ protected:
 
 TEST_F(Preview, TheDefaultLayoutShowsTenOutlinedCardsOnTheGreyPaper)
 {
-    TPreviewForm form(editor, card, grid, printer, {});
+    TPreviewForm form(editor, card, grid, measure, {});
     EXPECT_EQ(form.windowTitle(), QStringLiteral("印刷プレビュー画面"));
     EXPECT_EQ(form.size(), QSize(587, 375));
     EXPECT_EQ(form.ExitBtn->text(), QStringLiteral("戻る"));
@@ -118,7 +121,7 @@ TEST_F(Preview, TheDefaultLayoutShowsTenOutlinedCardsOnTheGreyPaper)
 
 TEST_F(Preview, EachBuildFollowsTheLayoutAndTheCardAsTheyAreThen)
 {
-    TPreviewForm form(editor, card, grid, printer, {});
+    TPreviewForm form(editor, card, grid, measure, {});
     form.BuildPreview();
     ASSERT_EQ(form.CardPanels().size(), 10);
     grid.Retu = 0;
@@ -164,7 +167,7 @@ TEST_F(Preview, PageSetupAndPrintRunTheMainWindowsCommandsThenRebuild)
         ran.push_back(QStringLiteral("print"));
         grid.Dann = 2;
     };
-    TPreviewForm form(editor, card, grid, printer, commands);
+    TPreviewForm form(editor, card, grid, measure, commands);
     form.BuildPreview();
     ASSERT_TRUE(form.PageSetDlgBtn->isEnabled());
     ASSERT_TRUE(form.PrintBtn->isEnabled());
@@ -174,45 +177,39 @@ TEST_F(Preview, PageSetupAndPrintRunTheMainWindowsCommandsThenRebuild)
     EXPECT_EQ(form.CardPanels().size(), 2);
     EXPECT_EQ(ran, (std::vector<QString>{QStringLiteral("page setup"), QStringLiteral("print")}));
 
-    TPreviewForm bare(editor, card, grid, printer, {});
+    TPreviewForm bare(editor, card, grid, measure, {});
     EXPECT_FALSE(bare.PageSetDlgBtn->isEnabled());
     EXPECT_FALSE(bare.PrintBtn->isEnabled());
 }
 
-TEST_F(Preview, AWindowMaximizedAndThenMinimizedKeepsItsRestoreBounds)
+TEST_F(Preview, APrinterWithoutPaperIsReportedOnceAndTheWindowStaysUsable)
 {
-    TPreviewForm form(editor, card, grid, printer, {});
-    form.ApplyPlacement({QRect(30, 40, 600, 420), false});
+    ScopedScriptedModal modal;
+    modal->answerMessage(IDOK);
+    modal->answerMessage(IDOK);
+    bool paperless = true;
+    TPreviewForm form(editor, card, grid,
+                      [&] { return paperless ? PrinterMeasures{} : MeasurePrinter(printer); }, {});
+    // Every activation builds; the message box of a failed build takes the activation away and gives it
+    // back, so showing the same failure each time would never end.
+    for (int round = 0; round < 3; ++round) {
+        form.show();
+        QTest::qWait(20);
+        form.hide();
+    }
+    EXPECT_EQ(modal->messagesShown(),
+              std::vector<QString>{QStringLiteral("プリンタから用紙の大きさを読めません。")});
+    EXPECT_FALSE(form.SheetPanel);
+    paperless = false;
     form.show();
-    EXPECT_FALSE(form.WasMaximized);
-    EXPECT_EQ(form.PlacementToSave().bounds, QRect(form.pos(), form.size()));
-    EXPECT_FALSE(form.PlacementToSave().maximized);
-    const QRect before(form.pos(), form.size());
-
-    form.setWindowState(Qt::WindowMaximized);
-    EXPECT_TRUE(form.WasMaximized);
-    EXPECT_EQ(form.RestoreBounds, before);
-    form.setWindowState(Qt::WindowMinimized);
-    PreviewPlacement kept = form.PlacementToSave();
-    EXPECT_EQ(kept.bounds, before);
-    EXPECT_TRUE(kept.maximized);
-
-    // Restored from maximized, it is a normal window again.
-    form.setWindowState(Qt::WindowMaximized);
-    form.setWindowState(Qt::WindowNoState);
-    EXPECT_FALSE(form.WasMaximized);
-    form.setWindowState(Qt::WindowMinimized);
-    EXPECT_FALSE(form.PlacementToSave().maximized);
-
-    // Opened maximized from the saved placement: the saved bounds are the restore bounds.
-    TPreviewForm reopened(editor, card, grid, printer, {});
-    reopened.ApplyPlacement({QRect(50, 60, 620, 430), true});
-    reopened.show();
-    EXPECT_TRUE(reopened.isMaximized());
-    EXPECT_TRUE(reopened.WasMaximized);
-    kept = reopened.PlacementToSave();
-    EXPECT_EQ(kept.bounds, QRect(50, 60, 620, 430));
-    EXPECT_TRUE(kept.maximized);
+    QTest::qWait(20);
+    EXPECT_EQ(form.CardPanels().size(), 10);
+    // A new failure after a good build is shown again.
+    paperless = true;
+    form.hide();
+    form.show();
+    QTest::qWait(20);
+    EXPECT_EQ(modal->messagesShown().size(), 2u);
 }
 
 } // namespace

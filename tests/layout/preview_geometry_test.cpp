@@ -42,22 +42,6 @@ TEST(PreviewSheet, A4PaperIsAbout420By594WithThePrintableAreaInsideItsMargins)
     EXPECT_EQ(full->paper, QSize(420, 594));
     EXPECT_EQ(full->printable, QRect(QPoint(0, 0), full->paper));
     EXPECT_EQ(full->percent, 40);
-
-    // Letter at 300 dpi with quarter-inch margins.
-    PrinterMeasures letter;
-    letter.PhysicalWidth = 2550;
-    letter.PhysicalHeight = 3300;
-    letter.HorzRes = 2400;
-    letter.VertRes = 3150;
-    letter.HorzSize = 203;
-    letter.VertSize = 266;
-    letter.PhysicalOffsetX = letter.PhysicalOffsetY = 75;
-    const auto l = MeasurePreviewSheet(letter);
-    ASSERT_TRUE(l);
-    // 215.9 x 279.4 mm, short by the truncated printable millimetres.
-    EXPECT_EQ(l->paper, QSize(431, 557));
-    EXPECT_EQ(l->printable, QRect(13, 13, 406, 532));
-    EXPECT_EQ(l->percent, 40);
 }
 
 TEST(PreviewSheet, APrinterReportingNoPaperGivesNoSheet)
