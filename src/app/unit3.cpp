@@ -37,6 +37,8 @@ TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), 
     connect(FileMenu, &QMenu::aboutToShow, this, command(&TForm3::FileMenuClick));
     connect(FilePrintSetup, &QAction::triggered, this, command(&TForm3::FilePrintSetupClick));
     connect(PrintSetupButton, &QToolButton::clicked, this, command(&TForm3::FilePrintSetupClick));
+    connect(FilePreview, &QAction::triggered, this, command(&TForm3::FilePreviewClick));
+    connect(PrintPreviewButton, &QToolButton::clicked, this, command(&TForm3::FilePreviewClick));
     connect(FileNew, &QAction::triggered, this, command(&TForm3::FileNewClick));
     connect(FileNewButton, &QToolButton::clicked, this, command(&TForm3::FileNewClick));
     connect(FileOpen, &QAction::triggered, this, command(&TForm3::FileOpenClick));
@@ -55,11 +57,10 @@ QString TForm3::ProgramVersionText() const
 
 void TForm3::UpdateDocumentCommands()
 {
-    for (QToolButton *b : {FileSaveButton, PrintSetupButton, BGImageButton, GridButton})
+    for (QToolButton *b : {FileSaveButton, PrintSetupButton, PrintPreviewButton, BGImageButton, GridButton})
         b->setEnabled(DocumentOpen);
-    // Printing and its preview are not built yet.
-    for (QToolButton *b : {PrintPreviewButton, PrintButton})
-        b->setEnabled(false);
+    // Printing is not built yet.
+    PrintButton->setEnabled(false);
     // The menu items follow too, so their shortcuts cannot act on a document that is not there.
     FileMenuClick();
     UpdatePasteCommand();

@@ -6,6 +6,7 @@
 #include "platform/window_settings.h"
 
 #include <QByteArray>
+#include <QPrinter>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -44,6 +45,11 @@ public:
     void About1Click();
     void FileExitClick();
     void FilePrintSetupClick();
+    // The print preview, modal, placed as it was last left.
+    void FilePreviewClick();
+    // The printer that previews and prints, made on first use (the system's default printer, or a PDF
+    // printer when there is none).
+    QPrinter &Printer();
 
     // Documents. SaveDocument throws a file error when the file cannot be written, and then leaves the
     // previous file and Modified as they were. LoadDocument returns 0, or -1 after showing why not; a
@@ -111,4 +117,5 @@ private:
     // Without a settings file: a size that shows the default card, centred on the screen.
     void placeForFirstStart();
     QStringList arguments_;
+    std::unique_ptr<QPrinter> printer_;
 };

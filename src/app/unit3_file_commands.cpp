@@ -84,11 +84,10 @@ bool TForm3::QuerySaveChanges()
 
 void TForm3::FileMenuClick()
 {
-    for (QAction *a : {FileSave, FileSaveAs, WorkSheetClear, FilePrintSetup})
+    for (QAction *a : {FileSave, FileSaveAs, WorkSheetClear, FilePrintSetup, FilePreview})
         a->setEnabled(DocumentOpen);
-    // Printing and its preview are not built yet.
+    // Printing is not built yet.
     FilePrint->setEnabled(false);
-    FilePreview->setEnabled(false);
 }
 
 void TForm3::FileNewClick()

@@ -153,6 +153,12 @@ QPixmap drawFileGlyph(Glyph glyph)
         p.setBrush(Qt::white);
         p.drawRect(6, 14, 10, 6);
         break;
+    case Glyph::Back:
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(QColor(40, 110, 200));
+        p.drawPolygon(QPolygon({QPoint(2, 11), QPoint(10, 3), QPoint(10, 7), QPoint(19, 7), QPoint(19, 15),
+                                QPoint(10, 15), QPoint(10, 19)}));
+        break;
     case Glyph::Cut:
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(Qt::black, 1.5));

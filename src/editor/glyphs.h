@@ -30,6 +30,7 @@ enum class Glyph {
     PageSetup,
     Preview,
     Print,
+    Back,
     Cut,
     Copy,
     Paste,

@@ -23,16 +23,11 @@ int truncatedExtent(float mm)
     return mm >= MaxDiagramExtent ? MaxDiagramExtent : int(mm);
 }
 
-struct Span
-{
-    int position;
-    int size;
-};
+} // namespace
 
-// The cards along one axis that reach into [0, extent).
-std::vector<Span> visibleSpans(int count, float card, float gap, float margin, int extent)
+std::vector<CellSpan> VisibleCellSpans(int count, float card, float gap, float margin, int extent)
 {
-    std::vector<Span> spans;
+    std::vector<CellSpan> spans;
     const int size = std::clamp(PixelsFromReal(card), 0, Far);
     if (count <= 0 || size == 0 || !std::isfinite(margin))
         return spans;
@@ -59,8 +54,6 @@ std::vector<Span> visibleSpans(int count, float card, float gap, float margin, i
     return spans;
 }
 
-} // namespace
-
 float TrailingMargin(float paper, int count, float card, float lead, float gap)
 {
     return float(double(paper) - (double(count) * card + lead + (double(count) - 1) * gap));
@@ -78,13 +71,13 @@ QRect DiagramPanelRect(float paperWidth, float paperHeight, int controlsRight, i
 std::vector<QRect> DiagramCells(const DiagramLayout &layout, QSize panel)
 {
     std::vector<QRect> cells;
-    const auto columns = visibleSpans(layout.Retu, layout.WorkSheetWidthMM, layout.InsideMarginX,
-                                      layout.LeftMargin, panel.width());
-    const auto rows = visibleSpans(layout.Dann, layout.WorkSheetHeightMM, layout.InsideMarginY,
-                                   layout.TopMargin, panel.height());
+    const auto columns = VisibleCellSpans(layout.Retu, layout.WorkSheetWidthMM, layout.InsideMarginX,
+                                          layout.LeftMargin, panel.width());
+    const auto rows = VisibleCellSpans(layout.Dann, layout.WorkSheetHeightMM, layout.InsideMarginY,
+                                       layout.TopMargin, panel.height());
     cells.reserve(columns.size() * rows.size());
-    for (const Span &c : columns)
-        for (const Span &r : rows)
+    for (const CellSpan &c : columns)
+        for (const CellSpan &r : rows)
             cells.emplace_back(c.position, r.position, c.size, r.size);
     return cells;
 }

@@ -1,4 +1,5 @@
-// Sheet geometry of the page setup dialog: derived margins and the diagram's panel and card rectangles.
+// Sheet geometry: derived margins, the page setup diagram's panel and card rectangles, and the cards along
+// one axis that a drawn sheet shows.
 #pragma once
 
 #include "document/sheet_values.h"
@@ -20,6 +21,18 @@ constexpr int MaxDiagramCells = 1000;
 // room starts just right of the controls instead of covering them.
 QRect DiagramPanelRect(float paperWidth, float paperHeight, int controlsRight, int scrollWidth,
                        int scrollHeight, int cancelTop);
+
+// One card along one axis: where it starts and how long it is, in pixels.
+struct CellSpan
+{
+    int position;
+    int size;
+};
+
+// The cards along one axis that reach into [0, extent): card i starts at trunc((card + gap) x i + margin
+// + 0.5) and is trunc(card + 0.5) long. When the step is zero every card stands in one place and one is
+// given; at most MaxDiagramCells are given.
+std::vector<CellSpan> VisibleCellSpans(int count, float card, float gap, float margin, int extent);
 
 struct DiagramLayout : CardSizeMM, CardGrid
 {};

@@ -1,5 +1,6 @@
 // The wizard's preview read from a template's records: half size, shapes by their own rule, gaps kept,
 // no grid, and damaged templates.
+#include "children_of.h"
 #include "controls/LabelEx.h"
 #include "controls/card_classes.h"
 #include "controls/colordialog.h"
@@ -68,15 +69,6 @@ protected:
         d.records.push_back({ZrdTag::ColorDialog, WriteComponent(TColorDialog())});
         return d;
     }
-
-    template <typename T> static std::vector<T *> childrenOf(QWidget &panel)
-    {
-        std::vector<T *> found;
-        for (QObject *child : panel.children())
-            if (auto *t = dynamic_cast<T *>(child))
-                found.push_back(t);
-        return found;
-    }
 };
 
 TEST_F(TemplatePreview, ALyingCardIsReadAtHalfSizeWithShapesByTheirOwnRule)
@@ -87,7 +79,7 @@ TEST_F(TemplatePreview, ALyingCardIsReadAtHalfSizeWithShapesByTheirOwnRule)
     EXPECT_EQ(panel->size(), QSize(228, 138));
     EXPECT_EQ(panel->Color(), TColor(0xFFFFFF));
 
-    const auto shapes = childrenOf<TQVShape>(*panel);
+    const auto shapes = ChildrenOf<TQVShape>(*panel);
     ASSERT_EQ(shapes.size(), 2u);
     EXPECT_EQ(shapes[0]->Pen().Width(), 1); // trunc(1 * 50 / 100 + 0.5)
     EXPECT_EQ(shapes[1]->Pen().Width(), 2); // trunc(3 * 50 / 100 + 0.5)
@@ -98,7 +90,7 @@ TEST_F(TemplatePreview, ALyingCardIsReadAtHalfSizeWithShapesByTheirOwnRule)
         EXPECT_EQ(shape->Height(), 26);
     }
 
-    const auto labels = childrenOf<TLabelEx>(*panel);
+    const auto labels = ChildrenOf<TLabelEx>(*panel);
     ASSERT_EQ(labels.size(), 1u);
     EXPECT_EQ(labels[0]->Gap(), 4); // the control scaling does not reach the gap
     EXPECT_EQ(labels[0]->Font().Size(), 6);
@@ -121,7 +113,7 @@ TEST_F(TemplatePreview, ASpacedLabelFittedToItsTextIsNotCutOffAtHalfSize)
     }
     std::unique_ptr<TPanel> panel = ComposeTemplatePreview(SerializeZrd(document));
     ASSERT_NE(panel, nullptr);
-    const auto labels = childrenOf<TLabelEx>(*panel);
+    const auto labels = ChildrenOf<TLabelEx>(*panel);
     ASSERT_EQ(labels.size(), 3u);
     for (TLabelEx *label : {labels[1], labels[2]}) {
         const QRect box = label->geometry();
@@ -139,8 +131,8 @@ TEST_F(TemplatePreview, TheGridIsNeverShownAndTheBackgroundIsDrawnFirst)
 {
     std::unique_ptr<TPanel> panel = ComposeTemplatePreview(SerializeZrd(sampleDocument()));
     ASSERT_NE(panel, nullptr);
-    EXPECT_TRUE(childrenOf<TGridShape>(*panel).empty());
-    const auto pictures = childrenOf<TImage>(*panel);
+    EXPECT_TRUE(ChildrenOf<TGridShape>(*panel).empty());
+    const auto pictures = ChildrenOf<TImage>(*panel);
     ASSERT_EQ(pictures.size(), 1u);
     EXPECT_EQ(panel->children().first(), pictures[0]);
     EXPECT_EQ(pictures[0]->size(), QSize(228, 138));
