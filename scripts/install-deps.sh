@@ -33,6 +33,9 @@ tests=(
   xvfb                # screenshots of the real window
   xauth               # xvfb-run
   xclip               # another X11 client in the clipboard test
+  poppler-utils       # pdftoppm, pdftotext, pdfimages: the printing tests read the PDFs they print
+  cups                # cupsd and lpadmin: the print queue test starts a CUPS server of its own
+  printer-driver-cups-pdf # the PDF-writing queue that server prints to
 )
 
 runtime=()

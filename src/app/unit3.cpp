@@ -34,6 +34,8 @@ TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), 
     connect(About1, &QAction::triggered, this, command(&TForm3::About1Click));
     connect(FileExit, &QAction::triggered, this, command(&TForm3::FileExitClick));
     connect(FileMenu, &QMenu::aboutToShow, this, command(&TForm3::FileMenuClick));
+    connect(FilePrint, &QAction::triggered, this, command(&TForm3::FilePrintClick));
+    connect(PrintButton, &QToolButton::clicked, this, command(&TForm3::FilePrintClick));
     connect(FilePrintSetup, &QAction::triggered, this, command(&TForm3::FilePrintSetupClick));
     connect(PrintSetupButton, &QToolButton::clicked, this, command(&TForm3::FilePrintSetupClick));
     connect(FileNew, &QAction::triggered, this, command(&TForm3::FileNewClick));
@@ -54,11 +56,10 @@ QString TForm3::ProgramVersionText() const
 
 void TForm3::UpdateDocumentCommands()
 {
-    for (QToolButton *b : {FileSaveButton, PrintSetupButton, BGImageButton, GridButton})
+    for (QToolButton *b : {FileSaveButton, PrintSetupButton, PrintButton, BGImageButton, GridButton})
         b->setEnabled(DocumentOpen);
-    // Printing and its preview are not built yet.
-    for (QToolButton *b : {PrintPreviewButton, PrintButton})
-        b->setEnabled(false);
+    // The preview is not built yet.
+    PrintPreviewButton->setEnabled(false);
     // The menu items follow too, so their shortcuts cannot act on a document that is not there.
     FileMenuClick();
     UpdatePasteCommand();

@@ -72,10 +72,9 @@ bool TForm3::QuerySaveChanges()
 
 void TForm3::FileMenuClick()
 {
-    for (QAction *a : {FileSave, FileSaveAs, WorkSheetClear, FilePrintSetup})
+    for (QAction *a : {FileSave, FileSaveAs, WorkSheetClear, FilePrint, FilePrintSetup})
         a->setEnabled(DocumentOpen);
-    // Printing and its preview are not built yet.
-    FilePrint->setEnabled(false);
+    // The preview is not built yet.
     FilePreview->setEnabled(false);
 }
 
