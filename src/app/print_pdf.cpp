@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,8 +50,21 @@ void printInto(const QString &outputPath, const TForm3 &form)
     printer.setDocName(QFileInfo(form.CurrentFileName).completeBaseName());
     PrintSheet(printer, form.sheetToPrint());
 
-    if (std::rename(QFile::encodeName(partial.fileName()).constData(),
-                    QFile::encodeName(outputPath).constData()) != 0)
+    // The temporary file is private to its owner; the PDF gets the permissions a new file gets, or those
+    // of the file it replaces.
+    const QByteArray partialName = QFile::encodeName(partial.fileName());
+    const QByteArray targetName = QFile::encodeName(outputPath);
+    struct stat existing;
+    mode_t mode = 0;
+    if (::stat(targetName.constData(), &existing) == 0) {
+        mode = existing.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::chmod(partialName.constData(), mode);
+    if (std::rename(partialName.constData(), targetName.constData()) != 0)
         throw EFileError(QStringLiteral("Cannot write \"%1\": %2")
                              .arg(outputPath, QString::fromLocal8Bit(std::strerror(errno))));
     partial.setAutoRemove(false);

@@ -158,6 +158,9 @@ TEST_F(PrintPdfTest, FailuresLeaveNoFile)
     ASSERT_EQ(PrintPdf(path(QStringLiteral("card.zrd")), path(QStringLiteral("sheet.pdf"))), 0);
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_TRUE(earlier.read(5) == "%PDF-");
+    earlier.close();
+    // Readable as a new file would be, not only by its owner as the temporary print was.
+    EXPECT_TRUE(QFile::permissions(path(QStringLiteral("sheet.pdf"))) & QFileDevice::ReadOther);
     QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     left.sort();
     EXPECT_EQ(left, (QStringList{"broken.zrd", "card.zrd", "sheet.pdf"}));
