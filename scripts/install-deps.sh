@@ -39,6 +39,9 @@ tests=(
   desktop-file-utils  # desktop-file-validate on the menu entry (test)
   shared-mime-info    # update-mime-database on the document type (test)
   lintian             # scripts/check-package.sh checks the package with it
+  poppler-utils       # pdftoppm, pdftotext, pdfimages: the printing tests read the PDFs they print
+  cups                # cupsd and lpadmin: the print queue test starts a CUPS server of its own
+  printer-driver-cups-pdf # the PDF-writing queue that server prints to
 )
 
 runtime=()

@@ -6,7 +6,7 @@
 
 struct CommandLine
 {
-    enum Mode { Gui, ExportPng, Usage } mode = Gui;
+    enum Mode { Gui, ExportPng, PrintPdf, Help, Usage } mode = Gui;
     QStringList documents; // the GUI's arguments, or the batch mode's document
     QString output;        // the file a batch mode writes
     int dpi = 127;         // the worksheet's own resolution: 5 pixels per millimetre
@@ -21,3 +21,6 @@ bool IsDocumentPath(const QString &path);
 
 // The usage text printed for wrong batch arguments.
 QString UsageText();
+
+// What --help prints: the usage and each option, in Japanese and English.
+QString HelpText();

@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/export_png.h"
+#include "app/print_pdf.h"
 #include "app/unit3.h"
 #include "app/version_text.h"
 #include "platform/application.h"
@@ -50,6 +51,10 @@ int VelmoraMain(int argc, char **argv)
                      UsageText().toLocal8Bit().constData());
         return 2;
     }
+    if (line.mode == CommandLine::Help) {
+        std::fputs(HelpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     // A batch mode needs no display.
     if (line.mode != CommandLine::Gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -59,6 +64,8 @@ int VelmoraMain(int argc, char **argv)
         SetUpApplication();
         if (line.mode == CommandLine::ExportPng)
             return ExportPng(line.documents.first(), line.output, line.dpi);
+        if (line.mode == CommandLine::PrintPdf)
+            return PrintPdf(line.documents.first(), line.output);
         TForm3 window(line.documents);
         window.show();
         return app.exec();

@@ -1,12 +1,12 @@
 // Exporting a card as an image.
 #include "app/export_png.h"
 
+#include "app/batch_mode.h"
 #include "app/unit3.h"
 #include "controls/image.h"
 #include "layout/card_copy.h"
 #include "platform/application.h"
 #include "platform/config_paths.h"
-#include "platform/console_modal.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -14,13 +14,7 @@
 
 int ExportPng(const QString &documentPath, const QString &outputPath, int dpi)
 {
-    // Every message the window would show goes to stderr instead.
-    std::unique_ptr<ModalSeam> previous = Application().SetModal(std::make_unique<ConsoleModalSeam>());
-    int status = 1;
-    RunGuarded([&] {
-        TForm3 form;
-        if (form.LoadDocument(documentPath) != 0)
-            return;
+    return RunOnDocument(documentPath, [&](TForm3 &form) {
         QImage image = RenderCardImage(*form.BackgroundPicture, form.ObjectList, form.WorkSheetWidthPx,
                                        form.WorkSheetHeightPx, dpi);
         const int dotsPerMetre = int(dpi / 0.0254 + 0.5);
@@ -33,11 +27,9 @@ int ExportPng(const QString &documentPath, const QString &outputPath, int dpi)
         if (!image.save(&buffer, "PNG"))
             error = QStringLiteral("the image could not be encoded");
         else if (WriteFileAtomically(outputPath, png, &error))
-            status = 0;
-        if (status != 0)
-            Application().MessageBox(QStringLiteral("Cannot write \"%1\": %2").arg(outputPath, error),
-                                     Application().Title, MB_OK);
+            return true;
+        Application().MessageBox(QStringLiteral("Cannot write \"%1\": %2").arg(outputPath, error),
+                                 Application().Title, MB_OK);
+        return false;
     });
-    Application().SetModal(std::move(previous));
-    return status;
 }

@@ -35,6 +35,8 @@ TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), 
     connect(About1, &QAction::triggered, this, command(&TForm3::About1Click));
     connect(FileExit, &QAction::triggered, this, command(&TForm3::FileExitClick));
     connect(FileMenu, &QMenu::aboutToShow, this, command(&TForm3::FileMenuClick));
+    connect(FilePrint, &QAction::triggered, this, command(&TForm3::FilePrintClick));
+    connect(PrintButton, &QToolButton::clicked, this, command(&TForm3::FilePrintClick));
     connect(FilePrintSetup, &QAction::triggered, this, command(&TForm3::FilePrintSetupClick));
     connect(PrintSetupButton, &QToolButton::clicked, this, command(&TForm3::FilePrintSetupClick));
     connect(FilePreview, &QAction::triggered, this, command(&TForm3::FilePreviewClick));
@@ -57,10 +59,9 @@ QString TForm3::ProgramVersionText() const
 
 void TForm3::UpdateDocumentCommands()
 {
-    for (QToolButton *b : {FileSaveButton, PrintSetupButton, PrintPreviewButton, BGImageButton, GridButton})
+    for (QToolButton *b : {FileSaveButton, PrintSetupButton, PrintPreviewButton, PrintButton, BGImageButton,
+                           GridButton})
         b->setEnabled(DocumentOpen);
-    // Printing is not built yet.
-    PrintButton->setEnabled(false);
     // The menu items follow too, so their shortcuts cannot act on a document that is not there.
     FileMenuClick();
     UpdatePasteCommand();

@@ -13,6 +13,7 @@
 
 struct FileDialogRequest;
 struct PageSetupData;
+struct SheetToPrint;
 struct ZrdDocument;
 
 // The name with ".zrd" appended unless it ends in exactly that (the comparison is case-sensitive).
@@ -50,6 +51,11 @@ public:
     // The printer that previews and prints, made on first use (the system's default printer, or a PDF
     // printer when there is none).
     QPrinter &Printer();
+    // The print dialog, then the sheet on the chosen printer; nothing on cancel. A printer that fails
+    // throws EPrinterError, and the document stays as it was.
+    void FilePrintClick();
+    // What printing reads of the open document.
+    SheetToPrint sheetToPrint() const;
 
     // Documents. SaveDocument throws a file error when the file cannot be written, and then leaves the
     // previous file and Modified as they were. LoadDocument returns 0, or -1 after showing why not; a

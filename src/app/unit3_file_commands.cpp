@@ -84,10 +84,8 @@ bool TForm3::QuerySaveChanges()
 
 void TForm3::FileMenuClick()
 {
-    for (QAction *a : {FileSave, FileSaveAs, WorkSheetClear, FilePrintSetup, FilePreview})
+    for (QAction *a : {FileSave, FileSaveAs, WorkSheetClear, FilePrint, FilePrintSetup, FilePreview})
         a->setEnabled(DocumentOpen);
-    // Printing is not built yet.
-    FilePrint->setEnabled(false);
 }
 
 void TForm3::FileNewClick()

@@ -15,7 +15,7 @@ void TForm3::FilePreviewClick()
 {
     PreviewCommands commands;
     commands.PageSetup = [this] { FilePrintSetupClick(); };
-    // The print button stays disabled until the print command is connected here.
+    commands.Print = [this] { FilePrintClick(); };
     TPreviewForm form(
         *this, Card(), PageLayout, [this] { return MeasurePrinter(Printer()); }, std::move(commands));
     form.ApplyPlacement(SavedPreviewPlacement(WindowSettings));

@@ -85,10 +85,17 @@ QImage withoutKeyColor(const QImage &source)
 
 void TImage::paintEvent(QPaintEvent *)
 {
+    if (picture_.Empty())
+        return;
+    QPainter painter(this);
+    PaintPicture(painter);
+}
+
+void TImage::PaintPicture(QPainter &painter) const
+{
     const TGraphic *graphic = picture_.Graphic();
     if (!graphic || graphic->Empty())
         return;
-    QPainter painter(this);
     const QRect target = DestRect();
     if (transparent_ && graphic->ClassName() == QStringLiteral("TBitmap")) {
         painter.drawImage(target, withoutKeyColor(graphic->ToImage()));

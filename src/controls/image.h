@@ -42,6 +42,9 @@ public:
 
     // Where the picture is drawn, in the control's coordinates.
     QRect DestRect() const;
+    // Draws the picture as the control shows it, in the control's coordinates, on any painter (printing
+    // draws it straight onto the printer, so that each picture is one image however often it is drawn).
+    void PaintPicture(QPainter &painter) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -10,17 +10,13 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-namespace {
-
-void widenForPrint(TLabelEx &label)
+void WidenLabelForPrint(TLabelEx &label)
 {
     label.SetAutoSize(true);
     const int fitted = label.width();
     label.SetAutoSize(false);
     label.SetWidth(fitted + label.TextWidth(QStringLiteral("aaaa")));
 }
-
-} // namespace
 
 std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QWidget *> &objects,
                                         int widthPx, int heightPx, const CardCopyOptions &options)
@@ -35,7 +31,7 @@ std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QW
         switch (KindOf(copy)) {
         case CardKind::Label:
             if (options.widenLabels)
-                widenForPrint(static_cast<TLabelEx &>(*copy));
+                WidenLabelForPrint(static_cast<TLabelEx &>(*copy));
             break;
         case CardKind::Picture:
             static_cast<TImage &>(*copy).SetStretch(true);
@@ -50,6 +46,11 @@ std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QW
 void ScaleCardCopy(TPanel &copy, int m, int d, GapScaling gaps)
 {
     ScaleBy(&copy, m, d);
+    ScaleCardCopies(copy, m, d, gaps);
+}
+
+void ScaleCardCopies(TPanel &copy, int m, int d, GapScaling gaps)
+{
     for (QObject *child : copy.children()) {
         auto *control = dynamic_cast<TGraphicControl *>(child);
         if (!control)

@@ -8,6 +8,7 @@
 
 class QWidget;
 class TImage;
+class TLabelEx;
 class TPanel;
 
 struct CardCopyOptions
@@ -21,6 +22,9 @@ struct CardCopyOptions
 std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QWidget *> &objects,
                                         int widthPx, int heightPx, const CardCopyOptions &options = {});
 
+// A printed label's copy: as wide as its text plus the width of "aaaa" in its font, its left edge kept.
+void WidenLabelForPrint(TLabelEx &label);
+
 // Whether scaling a copy scales each label's letter spacing with its font (printing, export) or keeps
 // it as stored (the wizard's preview, which scales only what the control scaling reaches).
 enum class GapScaling { Scaled, Kept };
@@ -28,6 +32,8 @@ enum class GapScaling { Scaled, Kept };
 // Scales the copy by M/D: the panel and its children with the control scaling, then what that does not
 // reach (a shape's figure and pen width and, unless kept, a label's gap).
 void ScaleCardCopy(TPanel &copy, int multiplier, int divisor, GapScaling gaps = GapScaling::Scaled);
+// The second half of that: only what the control scaling does not reach, for a copy already scaled.
+void ScaleCardCopies(TPanel &copy, int multiplier, int divisor, GapScaling gaps = GapScaling::Scaled);
 
 // The wizard's half-size preview of a template document, read from the file's records in file order:
 // each card object and the background where its record stands, the grid and the colour dialog read

@@ -1,6 +1,7 @@
 // The command line: the GUI's argument and the export mode's options.
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 TEST(CommandLine, GuiTakesTheArgumentsAsGiven)
@@ -42,5 +43,38 @@ TEST(CommandLine, WrongExportArgumentsGiveUsage)
         const CommandLine line = ParseCommandLine(args);
         EXPECT_EQ(line.mode, CommandLine::Usage) << args.join(' ').toStdString();
         EXPECT_FALSE(line.error.isEmpty());
+    }
+}
+
+TEST(CommandLine, PrintPdfTakesAnOutputAndOneDocument)
+{
+    const CommandLine line = ParseCommandLine({"--print-pdf", "sheet.pdf", "card.zrd"});
+    EXPECT_EQ(line.mode, CommandLine::PrintPdf);
+    EXPECT_EQ(line.output, QStringLiteral("sheet.pdf"));
+    EXPECT_EQ(line.documents, QStringList{"card.zrd"});
+    for (const QStringList &args : {QStringList{"--print-pdf"}, QStringList{"--print-pdf", "sheet.pdf"},
+                                    QStringList{"--print-pdf", "sheet.pdf", "a.zrd", "b.zrd"},
+                                    QStringList{"--print-pdf", "sheet.pdf", "--dpi", "300", "a.zrd"}}) {
+        const CommandLine wrong = ParseCommandLine(args);
+        EXPECT_EQ(wrong.mode, CommandLine::Usage) << args.join(u' ').toStdString();
+        EXPECT_TRUE(wrong.error.contains(QStringLiteral("--print-pdf")));
+    }
+}
+
+TEST(CommandLine, HelpNamesEveryOptionInBothLanguages)
+{
+    EXPECT_EQ(ParseCommandLine({"--help"}).mode, CommandLine::Help);
+    const QString help = HelpText();
+    for (const char *option : {"--export-png", "--dpi", "--print-pdf"}) {
+        const int at = help.indexOf(QStringLiteral("\n  ") + QString::fromLatin1(option) + u' ');
+        ASSERT_GE(at, 0) << option;
+        // The option's line is Japanese, the next English.
+        const QStringList lines = help.mid(at + 1).split(u'\n');
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_TRUE(std::any_of(lines[0].begin(), lines[0].end(), [](QChar c) {
+            return c.unicode() > 0x3000;
+        })) << lines[0].toStdString();
+        EXPECT_TRUE(std::all_of(lines[1].begin(), lines[1].end(), [](QChar c) { return c.unicode() < 0x80; }))
+            << lines[1].toStdString();
     }
 }

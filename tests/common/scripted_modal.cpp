@@ -57,16 +57,16 @@ std::optional<ColorDialogResult> ScriptedModal::chooseColor(const ColorDialogReq
     return takeFront(colors);
 }
 
-bool ScriptedModal::printDialog(QPrinter &)
+bool ScriptedModal::printDialog(QPrinter &printer)
 {
     asked.push_back({QStringLiteral("print"), {}, {}, -1, {}});
     if (prints.empty()) {
         ADD_FAILURE() << "unexpected print dialog";
         return false;
     }
-    const bool r = prints.front();
+    const auto choose = std::move(prints.front());
     prints.pop_front();
-    return r;
+    return choose(printer);
 }
 
 int ScriptedModal::execDialog(QDialog &dialog)

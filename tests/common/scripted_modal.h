@@ -28,7 +28,12 @@ public:
     void answerMessage(int result) { messages.push_back(result); }
     void answerFile(std::optional<QString> path) { files.push_back(std::move(path)); }
     void answerColor(std::optional<ColorDialogResult> c) { colors.push_back(std::move(c)); }
-    void answerPrint(bool ok) { prints.push_back(ok); }
+    void answerPrint(bool ok)
+    {
+        prints.push_back([ok](QPrinter &) { return ok; });
+    }
+    // Sets the printer up as the user would in the dialog; returns whether the dialog was confirmed.
+    void answerPrint(std::function<bool(QPrinter &)> choose) { prints.push_back(std::move(choose)); }
     // Acts on the dialog while it would be shown; returns its result code.
     void answerDialog(std::function<int(QDialog &)> act) { dialogs.push_back(std::move(act)); }
 
@@ -46,7 +51,7 @@ private:
     std::deque<int> messages;
     std::deque<std::optional<QString>> files;
     std::deque<std::optional<ColorDialogResult>> colors;
-    std::deque<bool> prints;
+    std::deque<std::function<bool(QPrinter &)>> prints;
     std::deque<std::function<int(QDialog &)>> dialogs;
 };
 

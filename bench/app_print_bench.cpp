@@ -1,0 +1,141 @@
+// Printing a ten-up sheet into a PDF, the card on a 12-megapixel JPEG background with a few labels,
+// beside one full decode of that JPEG: in this process, and as the `velmora --print-pdf` process with
+// its peak memory. Targets: the print at most 1.5 decodes, the process's peak under 100 MiB.
+#include "app/print_pdf.h"
+#include "app/unit3.h"
+#include "controls/LabelEx.h"
+#include "controls/image.h"
+#include "document/zrd_format.h"
+#include "jpeg/jpeg_image.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+extern char **environ;
+
+namespace {
+
+struct Sheet
+{
+    QTemporaryDir dir;
+    QString document = dir.filePath(QStringLiteral("photo card.zrd"));
+    QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QByteArray jpeg;
+
+    Sheet()
+    {
+        // Smooth colour with fine stripes: about as large a file as a camera's at quality 90.
+        QImage image(4000, 3000, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                line[x] = qRgb(x * 255 / 4000, (y * 7 + (x * x) % 61) & 0xFF, ((x ^ y) % 97) + 120);
+        }
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPG", 90);
+
+        TForm3 form;
+        form.RebuildWorkSheet(455, 275);
+        form.BackgroundPicture->Picture().ReadData(QByteArray("\x0aTJPEGImage") +
+                                                   ZrdInt32(qint32(jpeg.size())) + jpeg);
+        form.BackgroundPicture->SetVisible(true);
+        const QStringList texts = {QStringLiteral("株式会社ヴェルモラ"), QStringLiteral("山田 太郎"),
+                                   QStringLiteral("Taro Yamada"), QStringLiteral("TEL 03-1234-5678")};
+        for (int i = 0; i < texts.size(); ++i) {
+            auto *label = new TLabelEx(form.DrawPanel);
+            label->SetTransparent(true);
+            label->Font().SetName(QStringLiteral("ＭＳ Ｐ明朝"));
+            label->Font().SetSize(i == 1 ? 20 : 10);
+            label->SetGap(i == 1 ? 4 : 0);
+            label->SetCaption(texts[i]);
+            label->SetAutoSize(true);
+            label->SetLeft(30);
+            label->SetTop(40 + 50 * i);
+            form.AttachCardObject(label);
+        }
+        form.SaveDocument(document);
+    }
+};
+
+Sheet &sheet()
+{
+    static Sheet s;
+    return s;
+}
+
+void BM_FullDecodeOfTheBackground(benchmark::State &state)
+{
+    for (auto _ : state) {
+        TJPEGImage picture; // a fresh picture each time: it keeps what it decoded
+        picture.LoadFromBytes(sheet().jpeg);
+        benchmark::DoNotOptimize(picture.ToImage().constBits());
+    }
+    state.counters["file_MB"] = double(sheet().jpeg.size()) / 1e6;
+}
+
+// Loading the document and printing the sheet, as the batch mode does, in this process.
+void BM_PrintPdfSheet(benchmark::State &state)
+{
+    for (auto _ : state)
+        if (PrintPdf(sheet().document, sheet().pdf) != 0)
+            state.SkipWithError("--print-pdf failed");
+    state.counters["pdf_MB"] = double(QFileInfo(sheet().pdf).size()) / 1e6;
+}
+
+// The whole `velmora --print-pdf` process: its wall time and its peak resident memory.
+void BM_PrintPdfProcess(benchmark::State &state)
+{
+    const QByteArray program =
+        (QCoreApplication::applicationDirPath() + QStringLiteral("/../velmora")).toLocal8Bit();
+    const QByteArray out = sheet().pdf.toLocal8Bit(), document = sheet().document.toLocal8Bit();
+    long peakKiB = 0;
+    for (auto _ : state) {
+        char *argv[] = {const_cast<char *>(program.constData()), const_cast<char *>("--print-pdf"),
+                        const_cast<char *>(out.constData()), const_cast<char *>(document.constData()),
+                        nullptr};
+        QElapsedTimer timer;
+        timer.start();
+        pid_t child = 0;
+        if (posix_spawn(&child, program.constData(), nullptr, nullptr, argv, environ) != 0) {
+            state.SkipWithError("cannot start velmora");
+            return;
+        }
+        int status = 0;
+        rusage usage{};
+        wait4(child, &status, 0, &usage);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("velmora --print-pdf failed");
+            return;
+        }
+        peakKiB = std::max(peakKiB, usage.ru_maxrss);
+    }
+    state.counters["peak_MiB"] = double(peakKiB) / 1024;
+    state.counters["pdf_MB"] = double(QFileInfo(sheet().pdf).size()) / 1e6;
+}
+
+BENCHMARK(BM_FullDecodeOfTheBackground)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintPdfSheet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintPdfProcess)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    sheet(); // built before timing starts
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,144 @@
+// Printing the sheet: the card copy scaled to the printer, recorded once and replayed in every cell.
+#include "layout/print_sheet.h"
+
+#include "controls/image.h"
+#include "editor/drawpanel.h"
+#include "layout/card_copy.h"
+#include "layout/print_geometry.h"
+#include "platform/errors.h"
+
+#include <QPainter>
+#include <QPicture>
+#include <QPrinter>
+#include <variant>
+#include <vector>
+
+std::unique_ptr<TPanel> ComposePrintPanel(const SheetToPrint &sheet)
+{
+    CardCopyOptions options;
+    options.widenLabels = true;
+    return ComposeCardCopy(sheet.background, sheet.objects, sheet.card.WorkSheetWidthPx,
+                           sheet.card.WorkSheetHeightPx, options);
+}
+
+namespace {
+
+// The card as painted once: runs of shapes and labels recorded by their own paint code into pictures
+// (text stays text, shapes stay paths), and between them the picture controls, which are drawn straight
+// onto the device by their graphic, so that the decode made for the device is one image object that
+// every cell shares. In stacking order, the panel's own colour first.
+struct CardLayers
+{
+    QSize size;
+    std::vector<std::variant<std::unique_ptr<QPicture>, const TImage *>> layers;
+};
+
+CardLayers recordCard(TPanel &panel)
+{
+    CardLayers card;
+    card.size = panel.size();
+    auto run = std::make_unique<QPicture>();
+    auto recorder = std::make_unique<QPainter>(run.get());
+    panel.render(recorder.get(), QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    const auto closeRun = [&] {
+        recorder.reset();
+        card.layers.emplace_back(std::move(run));
+    };
+    for (QObject *object : panel.children()) {
+        auto *control = qobject_cast<QWidget *>(object);
+        if (!control || control->isHidden())
+            continue;
+        if (auto *picture = dynamic_cast<const TImage *>(control)) {
+            closeRun();
+            card.layers.emplace_back(picture);
+            run = std::make_unique<QPicture>();
+            recorder = std::make_unique<QPainter>(run.get());
+            continue;
+        }
+        control->render(recorder.get(), control->pos(), QRegion(), QWidget::RenderFlags());
+    }
+    closeRun();
+    return card;
+}
+
+void paintCard(QPainter &painter, const CardLayers &card, QPoint origin)
+{
+    painter.save();
+    painter.translate(origin);
+    painter.setClipRect(QRect(QPoint(), card.size), Qt::IntersectClip);
+    for (const auto &layer : card.layers) {
+        painter.save();
+        if (const auto *picture = std::get_if<std::unique_ptr<QPicture>>(&layer)) {
+            // A picture replays scaled from its own resolution to the device's; it was recorded in device
+            // pixels already.
+            painter.scale(qreal((*picture)->logicalDpiX()) / painter.device()->logicalDpiX(),
+                          qreal((*picture)->logicalDpiY()) / painter.device()->logicalDpiY());
+            painter.drawPicture(0, 0, **picture);
+        } else {
+            const TImage *image = std::get<const TImage *>(layer);
+            painter.translate(image->pos());
+            painter.setClipRect(image->rect(), Qt::IntersectClip);
+            image->PaintPicture(painter);
+        }
+        painter.restore();
+    }
+    painter.restore();
+}
+
+} // namespace
+
+void PaintSheet(QPainter &painter, const PrinterMeasures &m, const SheetToPrint &sheet)
+{
+    const std::vector<QPoint> origins = PrintCellOrigins(sheet.card, sheet.layout, m);
+    if (origins.empty())
+        return;
+    const int percent = PrintScalePercent(sheet.card, sheet.layout, m);
+    std::unique_ptr<TPanel> panel = ComposePrintPanel(sheet);
+    ScaleCardCopy(*panel, percent, 100);
+
+    // The printer canvas's default pen: black, one printer pixel wide. Each mark covers the pixels from
+    // its first point up to its second, as a one-pixel-wide filled strip, which every device draws alike.
+    for (const QLine &line : CropMarkLines(sheet.card, sheet.layout, m)) {
+        const QRect strip = line.dx() != 0 ? QRect(line.x1(), line.y1(), line.dx(), 1)
+                                           : QRect(line.x1(), line.y1(), 1, line.dy());
+        painter.fillRect(strip, Qt::black);
+    }
+
+    const CardLayers card = recordCard(*panel);
+    for (const QPoint &origin : origins)
+        paintCard(painter, card, origin);
+}
+
+namespace {
+
+// The printer as a message names it: the queue, or the file a PDF printer writes.
+QString printerTitle(const QPrinter &printer)
+{
+    return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+}
+
+} // namespace
+
+void PrintSheet(QPrinter &printer, const SheetToPrint &sheet)
+{
+    const PrinterMeasures m = MeasurePrinter(printer);
+    if (!PrinterMeasuresUsable(m))
+        throw EPrinterError(
+            QStringLiteral("プリンタ \"%1\" の印刷可能範囲がありません。").arg(printerTitle(printer)));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw EPrinterError(
+            QStringLiteral("プリンタ \"%1\" で印刷を開始できません。").arg(printerTitle(printer)));
+    try {
+        PaintSheet(painter, m, sheet);
+    } catch (...) {
+        printer.abort();
+        painter.end();
+        throw;
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw EPrinterError(
+            QStringLiteral("プリンタ \"%1\" で印刷できませんでした。").arg(printerTitle(printer)));
+    if (printer.printerState() == QPrinter::Aborted)
+        throw EPrinterError(QStringLiteral("印刷は中止されました。"));
+}

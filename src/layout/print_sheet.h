@@ -1,0 +1,38 @@
+// Printing the card many-up on one sheet: a scaled copy of the card painted once per layout cell, with
+// the crop marks around the block of cards.
+#pragma once
+
+#include "document/sheet_values.h"
+#include "layout/page_layout.h"
+#include "platform/printer_measures.h"
+
+#include <QList>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+class QWidget;
+class TImage;
+class TPanel;
+
+// What a sheet is printed from: the worksheet's background and objects (bottom first), the card size
+// and the layout.
+struct SheetToPrint
+{
+    const TImage &background;
+    const QList<QWidget *> &objects;
+    CardSize card;
+    PageLayout layout;
+};
+
+// The hidden card copy printing paints: background and objects copied through component streams,
+// pictures stretched, labels widened for the printer's fonts. At worksheet size.
+std::unique_ptr<TPanel> ComposePrintPanel(const SheetToPrint &sheet);
+
+// Paints the sheet on a painter whose origin is the printable area's top-left corner of a device with
+// the measures `m`. Nothing is painted for zero columns or rows.
+void PaintSheet(QPainter &painter, const PrinterMeasures &m, const SheetToPrint &sheet);
+
+// One page on `printer`: starts the job, paints the sheet, ends the job. Throws EPrinterError when the
+// job cannot be started or the printer reports a failure or a cancelled job; the card is only read.
+void PrintSheet(QPrinter &printer, const SheetToPrint &sheet);
