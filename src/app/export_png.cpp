@@ -24,7 +24,9 @@ int ExportPng(const QString &documentPath, const QString &outputPath, int dpi)
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         QString error;
-        if (!image.save(&buffer, "PNG"))
+        // Qt quality 70 (a fast zlib level): on a 600-dpi photo card 348 ms and 4.31 MB against 1292 ms
+        // and 3.95 MB at libpng's default, measured with bench/app_export_bench (BM_PngEncode600).
+        if (!image.save(&buffer, "PNG", 70))
             error = QStringLiteral("the image could not be encoded");
         else if (WriteFileAtomically(outputPath, png, &error))
             return true;

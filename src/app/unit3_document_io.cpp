@@ -14,6 +14,7 @@
 #include "platform/errors.h"
 #include "platform/strings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <memory>
 #include <vector>
@@ -83,6 +84,9 @@ int TForm3::LoadDocument(const QString &path)
         }
         auto loaded = readRecords(document);
         adoptDocument(*loaded);
+        // Every new control posts a polish request; delivered now, they do not pile up in a batch run,
+        // where no event loop takes them and each control's destruction would search the whole queue.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
     } catch (const std::exception &error) {
         Application().ShowException(error);
         return -1;
@@ -99,6 +103,10 @@ std::unique_ptr<TForm3::LoadedDocument> TForm3::readRecords(const ZrdDocument &d
     d.layout = PageLayout;
     d.legacyLayoutLoaded = LegacyLayoutLoaded;
     const int w = document.header.WorkSheetWidthPx, h = document.header.WorkSheetHeightPx;
+    // A hidden child of this window, not a window of its own: moving an object between windows walks
+    // the old window's whole focus chain, which made loading quadratic in the number of objects.
+    d.staging.setParent(this);
+    d.staging.hide();
     d.staging.resize(w, h);
     d.background.reset(NewBackgroundPicture(&d.staging, w, h));
     d.grid.reset(NewGridOverlay(&d.staging, w, h));

@@ -7,6 +7,7 @@
 #include "editor/drawpanel.h"
 #include "platform/scaling.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -40,6 +41,9 @@ std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QW
             break;
         }
     }
+    // Each new control posts a polish request. Delivered now, they do not pile up where no event loop
+    // runs (batch modes), making each control's destruction search a queue as long as the card.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
     return panel;
 }
 

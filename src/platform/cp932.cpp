@@ -2,6 +2,7 @@
 #include "platform/cp932.h"
 
 #include <QHash>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <iconv.h>
@@ -101,6 +102,7 @@ struct Tables
     std::array<char16_t, 65536> dbl{};          // by lead << 8 | trail; 0: undefined
     std::array<unsigned char, 65536> variant{}; // 0: the code the character encodes to
     QHash<quint32, quint16> byVariant;          // character << 8 | variant -> code
+    bool asciiIsItself = false;                 // every byte below 0x80 reads as that character
     bool ready = false;
 };
 
@@ -133,6 +135,9 @@ std::unique_ptr<Tables> buildTables()
         if (used == 1 && s.size() == 1)
             t->single[size_t(b)] = s[0].unicode();
     }
+    t->asciiIsItself = true;
+    for (int b = 1; b < 0x80; ++b)
+        t->asciiIsItself = t->asciiIsItself && t->single[size_t(b)] == b;
     QHash<char16_t, QList<quint16>> codesOf;
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (t->single[size_t(lead)] != 0)
@@ -209,7 +214,12 @@ QByteArray Cp932Encode(const QString &text, bool *ok)
     if (ok)
         *ok = true;
     const Tables &t = tables();
-    Converter conv("CP932", "UTF-16LE");
+    // Most texts a card holds are plain ASCII, which needs no converter at all.
+    if (t.ready && t.asciiIsItself &&
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLatin1();
+    // iconv descriptors are costly to open; one per thread serves every later call.
+    thread_local Converter conv("CP932", "UTF-16LE");
     QByteArray result;
     if (!t.ready || !conv.valid()) {
         if (ok)
