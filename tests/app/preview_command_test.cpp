@@ -44,15 +44,15 @@ TEST_F(PreviewCommand, IsOfferedOnlyWithADocument)
     openDocument();
     EXPECT_TRUE(form.PrintPreviewButton->isEnabled());
     EXPECT_TRUE(form.FilePreview->isEnabled());
-    // Printing is still to come: its buttons stay off, in the preview as well.
-    EXPECT_FALSE(form.PrintButton->isEnabled());
-    bool printOffered = true;
+    // Printing is offered with it, in the preview as well.
+    EXPECT_TRUE(form.PrintButton->isEnabled());
+    bool printOffered = false;
     modal->answerDialog([&](QDialog &d) {
         printOffered = dynamic_cast<TPreviewForm &>(d).PrintBtn->isEnabled();
         return int(QDialog::Rejected);
     });
     form.FilePreview->trigger();
-    EXPECT_FALSE(printOffered);
+    EXPECT_TRUE(printOffered);
 }
 
 TEST_F(PreviewCommand, OpensWhereItWasLeftAndSavesWhereItIsLeft)
