@@ -101,5 +101,10 @@ private:
     // The window's place and size while it was last neither maximized nor minimized.
     QRect normalGeometry_;
     void rememberNormalGeometry();
+    // Window settings are fitted into this area of the screen the window is on.
+    QRect availableScreenArea() const;
+    static QSize smallestWindowSize(const QWidget &window);
+    // Moves a dialog to a stored position, kept on the screen.
+    void placeDialog(QWidget &dialog, int left, int top) const;
     QStringList arguments_;
 };

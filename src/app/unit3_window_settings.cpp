@@ -6,6 +6,8 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 
 void TForm3::ReadWindowSettings()
 {
@@ -16,9 +18,31 @@ void TForm3::ReadWindowSettings()
         return;
     }
     WindowSettings = ReadWindowSettingsFile(path);
-    move(WindowSettings.MainLeft, WindowSettings.MainTop);
-    resize(WindowSettings.MainWidth, WindowSettings.MainHeight);
+    const QRect r =
+        FitWindowOnScreen(WindowSettings.MainLeft, WindowSettings.MainTop, WindowSettings.MainWidth,
+                          WindowSettings.MainHeight, availableScreenArea(), smallestWindowSize(*this));
+    move(r.topLeft());
+    resize(r.size());
     rememberNormalGeometry();
+}
+
+QRect TForm3::availableScreenArea() const
+{
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect(0, 0, 640, 480);
+}
+
+QSize TForm3::smallestWindowSize(const QWidget &window)
+{
+    // Small enough for any screen, large enough that a window can still be seen and taken hold of.
+    return window.minimumSize().expandedTo(window.minimumSizeHint()).expandedTo(QSize(200, 120));
+}
+
+void TForm3::placeDialog(QWidget &dialog, int left, int top) const
+{
+    dialog.move(FitWindowOnScreen(left, top, dialog.width(), dialog.height(), availableScreenArea(),
+                                  smallestWindowSize(dialog))
+                    .topLeft());
 }
 
 void TForm3::WriteWindowSettings()

@@ -2,12 +2,8 @@
 #include "platform/config_paths.h"
 
 #include "platform/application.h"
-#include "platform/errors.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -37,40 +33,4 @@ QString ReadableDataPath(const QString &fileName, const DataLocations &where)
     if (QFileInfo::exists(written))
         return written;
     return where.appDir + fileName;
-}
-
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
-{
-    const auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("Cannot create the folder %1").arg(folder));
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk, a size limit) shows in write()'s count: a
-    // buffered QSaveFile can commit a cut-off file without noticing.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(QStringLiteral("Cannot create %1: %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(QStringLiteral("Cannot write %1: %2").arg(path, why));
-    }
-    if (!file.commit())
-        return fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    return true;
-}
-
-QByteArray ReadWholeFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EFileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-    return bytes;
 }

@@ -1,5 +1,4 @@
-// Where rewritten files go and the write-through-a-temporary-file helper.
-#include "common/file_size_limit.h"
+// Where rewritten files go.
 #include "platform/config_paths.h"
 
 #include <QDir>
@@ -8,12 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 void writeRaw(const QString &path, const QByteArray &bytes)
 {
@@ -44,52 +37,4 @@ TEST(DataPaths, UnwritableProgramFolderSendsWritesToTheConfigFolderWhichIsThenRe
     QDir().mkpath(root.path() + "/config");
     writeRaw(root.path() + "/config/usetpage.txt", "mine");
     EXPECT_EQ(ReadableDataPath("usetpage.txt", where), root.path() + "/config/usetpage.txt");
-}
-
-TEST(WriteFileAtomically, CreatesFoldersAndReplacesTheOldFileWhole)
-{
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/a/b/file.bin";
-    ASSERT_TRUE(WriteFileAtomically(path, QByteArray("first version, long")));
-    EXPECT_EQ(readAll(path), "first version, long");
-    ASSERT_TRUE(WriteFileAtomically(path, QByteArray("2nd")));
-    EXPECT_EQ(readAll(path), "2nd");
-    // No temporary file is left beside it.
-    EXPECT_EQ(QDir(dir.path() + "/a/b").entryList(QDir::Files), QStringList{"file.bin"});
-}
-
-TEST(WriteFileAtomically, ReportsAFolderThatCannotBeCreated)
-{
-    QTemporaryDir dir;
-    writeRaw(dir.path() + "/plain", "x");
-    QString error;
-    EXPECT_FALSE(WriteFileAtomically(dir.path() + "/plain/sub/file", "data", &error));
-    EXPECT_TRUE(error.contains("plain")) << error.toStdString();
-}
-
-TEST(WriteFileAtomically, LeavesADirectoryInTheWayAlone)
-{
-    QTemporaryDir dir;
-    QDir().mkpath(dir.path() + "/target/inner");
-    QString error;
-    EXPECT_FALSE(WriteFileAtomically(dir.path() + "/target", "data", &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(QFileInfo(dir.path() + "/target/inner").isDir());
-}
-
-TEST(WriteFileAtomically, AWriteCutShortKeepsThePreviousFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/settings";
-    writeRaw(path, "the previous contents");
-    QString error;
-    bool written = true;
-    {
-        const ScopedFileSizeLimit limit(16); // the new contents do not fit
-        written = WriteFileAtomically(path, QByteArray(200, 'n'), &error);
-    }
-    EXPECT_FALSE(written);
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(readAll(path), "the previous contents");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"settings"});
 }
