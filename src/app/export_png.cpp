@@ -5,6 +5,7 @@
 #include "controls/image.h"
 #include "layout/card_copy.h"
 #include "platform/application.h"
+#include "platform/broken_picture.h"
 #include "platform/config_paths.h"
 #include "platform/console_modal.h"
 
@@ -21,8 +22,14 @@ int ExportPng(const QString &documentPath, const QString &outputPath, int dpi)
         TForm3 form;
         if (form.LoadDocument(documentPath) != 0)
             return;
+        const UndrawablePictures undrawable;
         QImage image = RenderCardImage(*form.BackgroundPicture, form.ObjectList, form.WorkSheetWidthPx,
                                        form.WorkSheetHeightPx, dpi);
+        // An image with a placeholder where a picture should be is no success.
+        if (!undrawable.List().isEmpty()) {
+            Application().MessageBox(undrawable.List().join(u'\n'), Application().Title, MB_OK);
+            return;
+        }
         const int dotsPerMetre = int(dpi / 0.0254 + 0.5);
         image.setDotsPerMeterX(dotsPerMetre);
         image.setDotsPerMeterY(dotsPerMetre);

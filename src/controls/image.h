@@ -43,6 +43,11 @@ public:
     // Where the picture is drawn, in the control's coordinates.
     QRect DestRect() const;
 
+    // How a picture that cannot be drawn is named in reports (UndrawablePictures); by default its
+    // kind and place. A copy is given its original's, since it stands elsewhere at another scale.
+    QString Description;
+    QString Describe() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
