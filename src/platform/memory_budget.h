@@ -18,7 +18,7 @@ constexpr int MaxWorkSheetPx = 6000;
 constexpr qint64 MaxDocumentFileBytes = 64LL * 1024 * 1024;
 constexpr qint64 MaxPictureFileBytes = 64LL * 1024 * 1024;
 
-// The bytes of a 32-bit image of that size; negative sizes count as empty.
+// The bytes of a 32-bit image of that size; negative sizes count as empty, beyond qint64 as its maximum.
 qint64 PixelBytes(qint64 width, qint64 height);
 
 // One claim on the budget, given back when the last copy of its handle goes.

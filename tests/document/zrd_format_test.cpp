@@ -147,7 +147,7 @@ TEST(ZrdFile, TheHeadDecidesBeforeTheRestIsRead)
     }
     // Shorter than a head: as it is.
     EXPECT_EQ(ReadZrdFile(written(dir, QByteArray(18, '\0'))), QByteArray(18, '\0'));
-    EXPECT_TRUE(ZrdHeaderPlausible({91, 55, MaxWorkSheetPx, MaxWorkSheetPx}));
+    EXPECT_TRUE(ZrdHeaderPlausible({{91, 55, MaxWorkSheetPx, MaxWorkSheetPx}}));
 }
 
 TEST(ZrdFile, DevicesAndOversizedFilesAreRefused)

@@ -6,7 +6,9 @@
 #include "platform/strings.h"
 
 #include <QBuffer>
+#include <climits>
 #include <gtest/gtest.h>
+#include <limits>
 
 TEST(PixelBudget, ChargesAddUpAndAreGivenBackWithTheirLastHandle)
 {
@@ -26,6 +28,8 @@ TEST(PixelBudget, ChargesAddUpAndAreGivenBackWithTheirLastHandle)
     EXPECT_EQ(PixelBudgetInUse(), 0);
     EXPECT_EQ(PixelBytes(-5, 10), 0);
     EXPECT_EQ(PixelBytes(65500, 65500), 65500LL * 65500 * 4);
+    EXPECT_EQ(PixelBytes(1LL << 40, 1LL << 40), std::numeric_limits<qint64>::max());
+    EXPECT_FALSE(ChargePixelBudget(PixelBytes(INT_MAX, INT_MAX)));
 }
 
 namespace {
