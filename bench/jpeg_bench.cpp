@@ -109,7 +109,8 @@ void BM_DecodeAtScale(benchmark::State &state)
     for (auto _ : state) {
         VJpegInfo info;
         unsigned char *pixels = nullptr;
-        vjpeg_decode(data, std::size_t(bytes.size()), int(state.range(0)), &info, &pixels);
+        vjpeg_decode(data, std::size_t(bytes.size()), int(state.range(0)), VJPEG_MAX_WORK_MEMORY, &info,
+                     &pixels);
         std::free(pixels);
     }
 }

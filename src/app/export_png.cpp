@@ -6,6 +6,7 @@
 #include "controls/image.h"
 #include "layout/card_copy.h"
 #include "platform/application.h"
+#include "platform/broken_picture.h"
 #include "platform/config_paths.h"
 
 #include <QBuffer>
@@ -15,8 +16,14 @@
 int ExportPng(const QString &documentPath, const QString &outputPath, int dpi)
 {
     return RunOnDocument(documentPath, [&](TForm3 &form) {
+        const UndrawablePictures undrawable;
         QImage image = RenderCardImage(*form.BackgroundPicture, form.ObjectList, form.WorkSheetWidthPx,
                                        form.WorkSheetHeightPx, dpi);
+        // An image with a placeholder where a picture should be is no success.
+        if (!undrawable.List().isEmpty()) {
+            Application().MessageBox(undrawable.List().join(u'\n'), Application().Title, MB_OK);
+            return false;
+        }
         const int dotsPerMetre = int(dpi / 0.0254 + 0.5);
         image.setDotsPerMeterX(dotsPerMetre);
         image.setDotsPerMeterY(dotsPerMetre);

@@ -122,6 +122,11 @@ private:
     void rememberNormalGeometry();
     // Without a settings file: a size that shows the default card, centred on the screen.
     void placeForFirstStart();
+    // Window settings are fitted into this area of the screen the window is on.
+    QRect availableScreenArea() const;
+    static QSize smallestWindowSize(const QWidget &window);
+    // Moves a dialog to a stored position, kept on the screen.
+    void placeDialog(QWidget &dialog, int left, int top) const;
     QStringList arguments_;
     std::unique_ptr<QPrinter> printer_;
 };

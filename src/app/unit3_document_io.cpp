@@ -76,9 +76,9 @@ int TForm3::LoadDocument(const QString &path)
 {
     LoadedFileVersion.clear();
     try {
-        const QByteArray file = ReadWholeFile(path);
+        const std::optional<QByteArray> file = ReadZrdFile(path);
         ZrdDocument document;
-        if (ParseZrd(file, document) != ZrdParse::Ok || !ZrdHeaderPlausible(document.header)) {
+        if (!file || ParseZrd(*file, document) != ZrdParse::Ok || !ZrdHeaderPlausible(document.header)) {
             showBadFile();
             return -1;
         }

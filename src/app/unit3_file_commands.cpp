@@ -99,7 +99,7 @@ void TForm3::NewFromPageSetup()
     LegacyLayoutLoaded = false;
     TPageSetDlg dialog(NewDocumentPageSetup(ProgramVersion));
     dialog.setWindowTitle(LoadStr(Str::NewDocument));
-    dialog.move(WindowSettings.PageSetupLeft, WindowSettings.PageSetupTop);
+    placeDialog(dialog, WindowSettings.PageSetupLeft, WindowSettings.PageSetupTop);
     if (Application().Modal().execDialog(dialog) == QDialog::Accepted) {
         PageSetupData document;
         TakePageSetupResults(dialog.Result(), document);

@@ -28,7 +28,7 @@ void TForm3::FilePrintSetupClick()
 {
     PageSetupData document = pageSetupData();
     TPageSetDlg dialog(document);
-    dialog.move(WindowSettings.PageSetupLeft, WindowSettings.PageSetupTop);
+    placeDialog(dialog, WindowSettings.PageSetupLeft, WindowSettings.PageSetupTop);
     const bool accepted = Application().Modal().execDialog(dialog) == QDialog::Accepted;
     if (accepted) {
         const PageSetupChanges changes = TakePageSetupResults(dialog.Result(), document);

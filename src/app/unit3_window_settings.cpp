@@ -21,8 +21,11 @@ void TForm3::ReadWindowSettings()
         return;
     }
     WindowSettings = ReadWindowSettingsFile(path);
-    move(WindowSettings.MainLeft, WindowSettings.MainTop);
-    resize(WindowSettings.MainWidth, WindowSettings.MainHeight);
+    const QRect r =
+        FitWindowOnScreen(WindowSettings.MainLeft, WindowSettings.MainTop, WindowSettings.MainWidth,
+                          WindowSettings.MainHeight, availableScreenArea(), smallestWindowSize(*this));
+    move(r.topLeft());
+    resize(r.size());
     rememberNormalGeometry();
 }
 
@@ -51,6 +54,25 @@ void TForm3::placeForFirstStart()
         resize(wanted);
     }
     rememberNormalGeometry();
+}
+
+QRect TForm3::availableScreenArea() const
+{
+    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect(0, 0, 640, 480);
+}
+
+QSize TForm3::smallestWindowSize(const QWidget &window)
+{
+    // Small enough for any screen, large enough that a window can still be seen and taken hold of.
+    return window.minimumSize().expandedTo(window.minimumSizeHint()).expandedTo(QSize(200, 120));
+}
+
+void TForm3::placeDialog(QWidget &dialog, int left, int top) const
+{
+    dialog.move(FitWindowOnScreen(left, top, dialog.width(), dialog.height(), availableScreenArea(),
+                                  smallestWindowSize(dialog))
+                    .topLeft());
 }
 
 void TForm3::WriteWindowSettings()

@@ -114,7 +114,7 @@ void TCustomLabel::ChangeScale(int multiplier, int divisor)
     TGraphicControl::ChangeScale(multiplier, divisor);
     // Scaling is not a choice of font: a label that follows its parent's font still does.
     const bool parentFont = parentFont_;
-    font_.SetSize(MulDiv(font_.Size(), multiplier, divisor));
+    font_.SetSize(ScaleClamped(font_.Size(), multiplier, divisor));
     parentFont_ = parentFont;
 }
 

@@ -1,6 +1,9 @@
 // TImage: picture placement, auto-size and painting.
 #include "controls/image.h"
 
+#include "platform/broken_picture.h"
+#include "platform/strings.h"
+
 #include <QPainter>
 
 TImage::TImage(QWidget *parent) : TGraphicControl(parent)
@@ -102,4 +105,17 @@ void TImage::PaintPicture(QPainter &painter) const
         return;
     }
     graphic->Draw(painter, target);
+    const QString error = graphic->DrawError();
+    if (!error.isEmpty())
+        NoteUndrawablePicture(
+            LoadStr(Str::PictureNotDrawn).arg(Description.isEmpty() ? Describe() : Description, error));
+}
+
+QString TImage::Describe() const
+{
+    // The background is the one picture control that is never enabled.
+    const int kind = !isEnabled() ? Str::BackgroundPictureName
+                     : Tag() == 1 ? Str::CatchPhraseName
+                                  : Str::PictureName;
+    return LoadStr(Str::PicturePlace).arg(LoadStr(kind)).arg(x()).arg(y()).arg(width()).arg(height());
 }

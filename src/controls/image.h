@@ -46,6 +46,11 @@ public:
     // draws it straight onto the printer, so that each picture is one image however often it is drawn).
     void PaintPicture(QPainter &painter) const;
 
+    // How a picture that cannot be drawn is named in reports (UndrawablePictures); by default its
+    // kind and place. A copy is given its original's, since it stands elsewhere at another scale.
+    QString Description;
+    QString Describe() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -2,7 +2,7 @@
 #include "dialogs/wizard.h"
 
 #include "dialogs/wizard_templates.h"
-#include "platform/config_paths.h"
+#include "document/zrd_format.h"
 #include "platform/strings.h"
 
 #include <QGuiApplication>
@@ -182,8 +182,9 @@ void TWizardDlg::buildPreview()
 {
     // The previous preview goes first, so a template that cannot be read never shows another's.
     dropPreview();
-    const QByteArray file = ReadWholeFile(TemplatePath);
-    std::unique_ptr<QWidget> panel = preview_ ? preview_(file) : nullptr;
+    // A template whose head is already bad has no preview, as one the preview itself refuses.
+    const std::optional<QByteArray> file = ReadZrdFile(TemplatePath);
+    std::unique_ptr<QWidget> panel = preview_ && file ? preview_(*file) : nullptr;
     if (!panel)
         return;
     // The scroll area centres a panel smaller than itself and scrolls a larger one from its corner.

@@ -5,6 +5,8 @@
 #include "document/stream_reader.h"
 #include "platform/bytes.h"
 #include "platform/errors.h"
+#include "platform/file_io.h"
+#include "platform/memory_budget.h"
 #include "platform/strings.h"
 
 #include <cstring>
@@ -54,9 +56,24 @@ qsizetype fixedPayloadSize(std::int32_t tag)
 
 bool ZrdHeaderPlausible(const ZrdHeader &header)
 {
-    constexpr std::int32_t kMaxWorkSheetPx = 20000;
     return header.WorkSheetWidthPx >= 0 && header.WorkSheetHeightPx >= 0 &&
-           header.WorkSheetWidthPx <= kMaxWorkSheetPx && header.WorkSheetHeightPx <= kMaxWorkSheetPx;
+           header.WorkSheetWidthPx <= MaxWorkSheetPx && header.WorkSheetHeightPx <= MaxWorkSheetPx;
+}
+
+std::optional<QByteArray> ReadZrdFile(const QString &path)
+{
+    FileReader file(path, MaxDocumentFileBytes);
+    QByteArray bytes = file.Read(kHeaderSize + 4);
+    if (bytes.size() == kHeaderSize + 4) {
+        ZrdHeader header;
+        header.WorkSheetWidthPx = ReadInt32(bytes.constData() + 8);
+        header.WorkSheetHeightPx = ReadInt32(bytes.constData() + 12);
+        if (!ZrdHeaderPlausible(header) || fixedPayloadSize(ReadInt32(bytes.constData() + kHeaderSize)) < 0)
+            return std::nullopt;
+    }
+    bytes.reserve(file.Size());
+    file.ReadRestAppend(bytes);
+    return bytes;
 }
 
 QByteArray ZrdInt32(std::int32_t value)

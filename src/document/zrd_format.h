@@ -4,7 +4,9 @@
 #include "document/sheet_values.h"
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Record tags.
@@ -29,8 +31,8 @@ constexpr std::int32_t Label = 17;
 struct ZrdHeader : CardSize
 {};
 
-// Whether a header's pixel sizes can be a worksheet: 0 to 20,000 pixels each (four metres); beyond
-// that the header is taken as damage.
+// Whether a header's pixel sizes can be a worksheet: 0 to MaxWorkSheetPx each; beyond that the header
+// is taken as damage.
 bool ZrdHeaderPlausible(const ZrdHeader &header);
 
 // One record: its tag and its payload bytes exactly as they stand in the file.
@@ -66,6 +68,12 @@ enum class ZrdParse { Ok, BadFile };
 // component stream cannot be read, throws EReadError.
 ZrdParse ParseZrd(const QByteArray &file, ZrdDocument &document);
 QByteArray SerializeZrd(const ZrdDocument &document);
+
+// The file at `path` for ParseZrd: a regular file of at most MaxDocumentFileBytes, its header and first
+// tag read before the rest. Nothing when they already make it a bad file (a header ZrdHeaderPlausible
+// refuses, a first tag the format does not have): the rest is then never read. A file shorter than
+// the header and a tag is returned as it is. Throws EFileError (see FileReader).
+std::optional<QByteArray> ReadZrdFile(const QString &path);
 
 ZrdLayout ParseZrdLayout(const QByteArray &payload);
 QByteArray SerializeZrdLayout(const ZrdLayout &layout);

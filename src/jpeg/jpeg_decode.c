@@ -125,13 +125,16 @@ typedef struct DecodeJob
 
 /* Everything that may longjmp runs here, below the frame that called setjmp. */
 static VJpegStatus run_decode(DecodeJob *job, const unsigned char *data, size_t size, int eighths,
-                              VJpegInfo *info)
+                              long work_memory, VJpegInfo *info)
 {
     struct jpeg_decompress_struct *cinfo = &job->cinfo;
     int cmyk = 0, inverted = 0;
 
     jpeg_create_decompress(cinfo);
-    cinfo->mem->max_memory_to_use = VJPEG_MAX_WORK_MEMORY;
+    /* Zero would mean no limit at all to libjpeg. */
+    if (work_memory < 1)
+        work_memory = 1;
+    cinfo->mem->max_memory_to_use = work_memory < VJPEG_MAX_WORK_MEMORY ? work_memory : VJPEG_MAX_WORK_MEMORY;
     cinfo->progress = &job->progress;
     jpeg_mem_src(cinfo, data, (unsigned long)size);
     jpeg_read_header(cinfo, TRUE);
@@ -180,8 +183,8 @@ static VJpegStatus run_decode(DecodeJob *job, const unsigned char *data, size_t 
     return VJPEG_OK;
 }
 
-VJpegStatus vjpeg_decode(const unsigned char *data, size_t size, int eighths, VJpegInfo *info,
-                         unsigned char **pixels)
+VJpegStatus vjpeg_decode(const unsigned char *data, size_t size, int eighths, long work_memory,
+                         VJpegInfo *info, unsigned char **pixels)
 {
     DecodeJob job;
     VJpegStatus status;
@@ -197,7 +200,7 @@ VJpegStatus vjpeg_decode(const unsigned char *data, size_t size, int eighths, VJ
         info->error_code = job.err.pub.msg_code;
         status = job.err.too_many_scans ? VJPEG_TOO_MANY_SCANS : VJPEG_ERROR;
     } else {
-        status = run_decode(&job, data, size, eighths >= 1 && eighths <= 8 ? eighths : 8, info);
+        status = run_decode(&job, data, size, eighths >= 1 && eighths <= 8 ? eighths : 8, work_memory, info);
         if (status == VJPEG_OK) {
             *pixels = job.buffer;
             job.buffer = NULL;

@@ -39,10 +39,11 @@ VJpegStatus vjpeg_read_header(const unsigned char *data, size_t size, VJpegInfo 
 int vjpeg_scaled_size(int size, int eighths);
 
 /* Decodes at eighths/8 of the full size into 32-bit pixels 0xFFRRGGBB in native byte order,
-   rows of width * 4 bytes. Rows that damaged or truncated data leaves undecoded are grey. On
+   rows of width * 4 bytes. Rows that damaged or truncated data leaves undecoded are grey. libjpeg's
+   work memory stays below work_memory (and VJPEG_MAX_WORK_MEMORY); more is a VJPEG_NO_MEMORY. On
    VJPEG_OK *pixels is a malloc'ed buffer the caller frees; otherwise it is NULL. */
-VJpegStatus vjpeg_decode(const unsigned char *data, size_t size, int eighths, VJpegInfo *info,
-                         unsigned char **pixels);
+VJpegStatus vjpeg_decode(const unsigned char *data, size_t size, int eighths, long work_memory,
+                         VJpegInfo *info, unsigned char **pixels);
 
 #ifdef __cplusplus
 }

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QtMath>
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -36,7 +37,7 @@ QSize devicePixels(const QPainter &painter, const QRect &target)
 
 QString tooLargeMessage(int width, int height)
 {
-    return QStringLiteral("The JPEG image is too large to decode (%1 x %2 pixels)").arg(width).arg(height);
+    return LoadStr(Str::PictureTooLarge).arg(width).arg(height);
 }
 
 } // namespace
@@ -80,7 +81,7 @@ QByteArray TJPEGImage::WriteData() const
     return LengthPrefixed(bytes_);
 }
 
-const TJPEGImage::Decoded &TJPEGImage::decodedAt(int eighths) const
+TJPEGImage::Decoded TJPEGImage::decodedAt(int eighths) const
 {
     auto hit =
         std::find_if(cache_.begin(), cache_.end(), [&](const Decoded &d) { return d.eighths == eighths; });
@@ -91,10 +92,18 @@ const TJPEGImage::Decoded &TJPEGImage::decodedAt(int eighths) const
 
     Decoded d;
     d.eighths = eighths;
+    // The pixels, and libjpeg's work memory beside them, come out of the document's budget.
+    d.charge = ChargePixelBudget(
+        PixelBytes(vjpeg_scaled_size(width_, eighths), vjpeg_scaled_size(height_, eighths)));
+    if (!d.charge) {
+        d.error = tooLargeMessage(width_, height_);
+        return d;
+    }
     VJpegInfo info;
     unsigned char *pixels = nullptr;
     const VJpegStatus status =
-        vjpeg_decode(dataOf(bytes_), std::size_t(bytes_.size()), eighths, &info, &pixels);
+        vjpeg_decode(dataOf(bytes_), std::size_t(bytes_.size()), eighths,
+                     long(std::clamp<qint64>(PixelBudgetLeft(), 1, LONG_MAX)), &info, &pixels);
     ++decodeCount_;
     lastDecodeScale_ = eighths;
     switch (status) {
@@ -112,9 +121,11 @@ const TJPEGImage::Decoded &TJPEGImage::decodedAt(int eighths) const
         d.error = QStringLiteral("The JPEG image has more than %1 scans").arg(VJPEG_MAX_SCANS);
         break;
     case VJPEG_NO_MEMORY:
-        d.error = QStringLiteral("Not enough memory to decode the JPEG image");
+        d.error = tooLargeMessage(width_, height_);
         break;
     }
+    if (d.image.isNull())
+        d.charge.reset();
     cache_.insert(cache_.begin(), std::move(d));
     if (cache_.size() > MaxCachedScales)
         cache_.pop_back();
@@ -134,7 +145,7 @@ void TJPEGImage::Draw(QPainter &painter, const QRect &target) const
         DrawBrokenPicture(painter, target);
         return;
     }
-    const Decoded &d = decodedAt(eighths);
+    const Decoded d = decodedAt(eighths);
     // Painting must not throw (the paint would be repeated with the same error), so a failure is
     // remembered and shown as a placeholder.
     drawError_ = d.error;
@@ -152,7 +163,7 @@ QImage TJPEGImage::ToImage() const
 {
     if (Empty())
         return {};
-    const Decoded &d = decodedAt(8);
+    const Decoded d = decodedAt(8);
     if (d.image.isNull())
         throw EJPEG(d.error);
     return d.image;

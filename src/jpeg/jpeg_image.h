@@ -42,7 +42,7 @@ public:
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TJPEGImage>(*this); }
 
     // Why the last drawing showed a placeholder; empty when it did not.
-    QString DrawError() const { return drawError_; }
+    QString DrawError() const override { return drawError_; }
     // How many times pixels were decoded, and the scale (in eighths) of the last decode.
     int DecodeCount() const { return decodeCount_; }
     int LastDecodeScale() const { return lastDecodeScale_; }
@@ -51,10 +51,13 @@ private:
     struct Decoded
     {
         int eighths = 0;
-        QImage image;  // null when decoding failed
-        QString error; // why it failed
+        QImage image;             // null when decoding failed
+        QString error;            // why it failed
+        PixelChargeHandle charge; // the pixels' share of the document's budget
     };
-    const Decoded &decodedAt(int eighths) const;
+    // The picture at that scale; a scale whose pixels the budget cannot hold now is refused and not
+    // remembered, so it is tried again once other pictures have gone.
+    Decoded decodedAt(int eighths) const;
 
     QByteArray bytes_;
     int width_ = 0;

@@ -5,7 +5,10 @@
 #include "controls/card_classes.h"
 #include "controls/image.h"
 #include "editor/drawpanel.h"
+#include "platform/errors.h"
+#include "platform/memory_budget.h"
 #include "platform/scaling.h"
+#include "platform/strings.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -26,9 +29,11 @@ std::unique_ptr<TPanel> ComposeCardCopy(const TImage &background, const QList<QW
     panel->SetColor(clWindow);
     panel->SetName(QStringLiteral("PrintPanel"));
     panel->resize(widthPx, heightPx);
-    CopyCardObject(background, panel.get());
+    static_cast<TImage *>(CopyCardObject(background, panel.get()))->Description = background.Describe();
     for (QWidget *object : objects) {
         TGraphicControl *copy = CopyCardObject(*object, panel.get());
+        if (auto *picture = dynamic_cast<TImage *>(copy))
+            picture->Description = static_cast<const TImage *>(object)->Describe();
         switch (KindOf(copy)) {
         case CardKind::Label:
             if (options.widenLabels)
@@ -70,6 +75,15 @@ void ScaleCardCopies(TPanel &copy, int m, int d, GapScaling gaps)
 QImage RenderCardImage(const TImage &background, const QList<QWidget *> &objects, int widthPx, int heightPx,
                        int dpi)
 {
+    // The image is charged first, so the pictures decode in what it leaves of the budget.
+    const qint64 w = ScaleClamped(widthPx, dpi, 127), h = ScaleClamped(heightPx, dpi, 127);
+    const PixelChargeHandle charge = ChargePixelBudget(PixelBytes(w, h));
+    if (!charge)
+        throw EInvalidGraphic(LoadStr(Str::CardImageTooLarge)
+                                  .arg(w)
+                                  .arg(h)
+                                  .arg((PixelBytes(w, h) + (1 << 20) - 1) >> 20)
+                                  .arg(PixelBudgetLeft() >> 20));
     std::unique_ptr<TPanel> copy = ComposeCardCopy(background, objects, widthPx, heightPx);
     // The worksheet has five pixels per millimetre: 127 dots per inch.
     if (dpi != 127)

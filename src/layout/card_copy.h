@@ -42,6 +42,7 @@ void ScaleCardCopies(TPanel &copy, int multiplier, int divisor, GapScaling gaps 
 // Throws EReadError when the file ends inside its header or a record, or a component stream cannot be read.
 std::unique_ptr<TPanel> ComposeTemplatePreview(const QByteArray &file);
 
-// Renders the card as an image at `dpi` (the worksheet has 127: five pixels per millimetre).
+// Renders the card as an image at `dpi` (the worksheet has 127: five pixels per millimetre). Throws
+// EInvalidGraphic when the image does not fit in the document's pixel budget.
 QImage RenderCardImage(const TImage &background, const QList<QWidget *> &objects, int widthPx, int heightPx,
                        int dpi);

@@ -9,6 +9,7 @@
 #include "layout/setnamein.h"
 #include "platform/application.h"
 #include "platform/cp932.h"
+#include "platform/memory_budget.h"
 #include "platform/strings.h"
 
 #include <QAbstractItemView>
@@ -393,6 +394,13 @@ void TPageSetDlg::done(int result)
 {
     if (result == QDialog::Accepted && (WorkSheetWidthPx <= 0 || WorkSheetHeightPx <= 0)) {
         Application().MessageBox(LoadStr(Str::NoWorksheetSize), LoadStr(Str::MessageCaption), MB_OK);
+        return;
+    }
+    // A card no document could hold (documents declaring more are refused when opened).
+    if (result == QDialog::Accepted &&
+        (WorkSheetWidthPx > MaxWorkSheetPx || WorkSheetHeightPx > MaxWorkSheetPx)) {
+        Application().MessageBox(LoadStr(Str::CardTooLarge).arg(MaxWorkSheetPx).arg(MaxWorkSheetPx / 5),
+                                 LoadStr(Str::MessageCaption), MB_OK);
         return;
     }
     QDialog::done(result);

@@ -1,4 +1,4 @@
-// The placeholder drawn where a picture's data cannot be drawn.
+// The placeholder drawn where a picture's data cannot be drawn, and the record of where it was.
 #include "platform/broken_picture.h"
 
 #include <QPainter>
@@ -16,4 +16,24 @@ void DrawBrokenPicture(QPainter &painter, const QRect &target)
     painter.drawLine(box.topLeft(), box.bottomRight());
     painter.drawLine(box.topRight(), box.bottomLeft());
     painter.restore();
+}
+
+namespace {
+UndrawablePictures *current = nullptr;
+} // namespace
+
+UndrawablePictures::UndrawablePictures() : outer_(current)
+{
+    current = this;
+}
+
+UndrawablePictures::~UndrawablePictures()
+{
+    current = outer_;
+}
+
+void NoteUndrawablePicture(const QString &description)
+{
+    if (current && !current->list_.contains(description))
+        current->list_ << description;
 }

@@ -5,10 +5,7 @@
 #include "platform/errors.h"
 #include "platform/strings.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -39,40 +36,4 @@ QString ReadableDataPath(const QString &fileName, const DataLocations &where)
     if (QFileInfo::exists(written))
         return written;
     return where.appDir + fileName;
-}
-
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
-{
-    const auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return fail(LoadStr(Str::FolderCreateError).arg(folder));
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk, a size limit) shows in write()'s count: a
-    // buffered QSaveFile can commit a cut-off file without noticing.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(LoadStr(Str::FileCreateError).arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(LoadStr(Str::FileWriteError).arg(path, why));
-    }
-    if (!file.commit())
-        return fail(LoadStr(Str::FileWriteError).arg(path, file.errorString()));
-    return true;
-}
-
-QByteArray ReadWholeFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(LoadStr(Str::FileOpenError).arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EFileError(LoadStr(Str::FileReadError).arg(path, file.errorString()));
-    return bytes;
 }

@@ -1,7 +1,8 @@
-// Where the program finds and rewrites its own files, and the one safe way it rewrites them.
+// Where the program finds and rewrites its own files.
 #pragma once
 
-#include <QByteArray>
+#include "platform/file_io.h" // WriteFileAtomically, ReadWholeFile
+
 #include <QString>
 
 // The two folders a rewritten file can live in, each ending with '/'.
@@ -22,11 +23,3 @@ QString WritableDataPath(const QString &fileName, const DataLocations &where = D
 // Where `fileName` is read: the place it is written to when a file is there already, otherwise beside
 // the executable (a file that came with the program but could never be rewritten in place).
 QString ReadableDataPath(const QString &fileName, const DataLocations &where = DefaultDataLocations());
-
-// Writes `bytes` to a temporary file in the target's folder and renames it over `path`, so a failed or
-// interrupted write leaves the previous file whole. Creates the folder when needed. On failure returns
-// false and, if `error` is given, says why.
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
-
-// The whole file; throws EFileError when it cannot be opened or read.
-QByteArray ReadWholeFile(const QString &path);

@@ -91,6 +91,11 @@ void TMetafile::Draw(QPainter &painter, const QRect &target) const
         DrawBrokenPicture(painter, target);
 }
 
+QString TMetafile::DrawError() const
+{
+    return Empty() || Drawable() ? QString() : QStringLiteral("The metafile's records cannot be drawn");
+}
+
 QImage TMetafile::ToImage() const
 {
     QSize size(Width(), Height());

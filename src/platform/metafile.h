@@ -36,6 +36,7 @@ public:
     int MMHeight() const { return MetafileHundredthsMm(height_, header_); }
     // Whether the records could be drawn (converted on the first call, then remembered).
     bool Drawable() const { return renderer() != nullptr; }
+    QString DrawError() const override;
 
 private:
     QSvgRenderer *renderer() const;

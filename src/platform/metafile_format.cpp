@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -48,6 +49,8 @@ int scaledSize(qint64 value, qint64 numerator, qint64 denominator)
 {
     if (value <= 0 || numerator <= 0 || denominator <= 0)
         return 0;
+    if (value > (std::numeric_limits<qint64>::max() - denominator) / numerator)
+        return INT_MAX;
     return int(std::min<qint64>((value * numerator + denominator / 2) / denominator, INT_MAX));
 }
 
@@ -124,6 +127,9 @@ bool MetafileRecordsIntact(const QByteArray &bytes, const MetafileHeader &header
         }
         return false;
     }
+    // The converter allocates the largest record the header names (in words, at offset 12) up front.
+    if (f.size() < PlaceableSize + WmfHeaderSize || qint64(f.u32(PlaceableSize + 12)) * 2 > limit)
+        return false;
     for (qint64 at = PlaceableSize + WmfHeaderSize; at + 6 <= limit;) {
         const qint64 size = qint64(f.u32(at)) * 2;
         if (size < 6 || at + size > limit)

@@ -2,13 +2,16 @@
 #include "platform/picture.h"
 
 #include "platform/errors.h"
+#include "platform/file_io.h"
 #include "platform/strings.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -33,15 +36,43 @@ Registry &registry()
     return r;
 }
 
-QImage decodeImage(const QByteArray &bytes, const char *format)
+// The size a BMP file's header claims, for Qt's reader does not say it; invalid when it is no BMP.
+QSize bmpClaimedSize(const QByteArray &bytes)
 {
+    if (bytes.size() < 26 || !bytes.startsWith("BM"))
+        return {};
+    const char *p = bytes.constData();
+    if (ReadInt32(p + 14) == 12) // the old core header: 16-bit sizes
+        return {int(quint8(p[18]) | quint8(p[19]) << 8), int(quint8(p[20]) | quint8(p[21]) << 8)};
+    const qint64 height = std::abs(qint64(ReadInt32(p + 22))); // negative: stored top-down
+    return {ReadInt32(p + 18), int(std::min<qint64>(height, INT_MAX))};
+}
+
+// The picture in `bytes`, its pixels charged to the document's budget (refused with EInvalidGraphic
+// when they do not fit); a null image when the bytes are not one.
+QImage decodeImage(const QByteArray &bytes, const char *format, PixelChargeHandle &charge)
+{
+    const auto tooLarge = [](QSize size) {
+        return EInvalidGraphic(LoadStr(Str::PictureTooLarge).arg(size.width()).arg(size.height()));
+    };
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
-    // A damaged header must not make us allocate gigabytes.
-    reader.setAllocationLimit(512);
-    return reader.read();
+    // A damaged header must not make us allocate gigabytes: the size it claims is looked at first,
+    // and the decoder may not allocate more than is left (in MB; 0 would mean no limit).
+    const QSize claimed =
+        reader.size().isValid() || qstrcmp(format, "bmp") != 0 ? reader.size() : bmpClaimedSize(bytes);
+    if (claimed.isValid() && PixelBytes(claimed.width(), claimed.height()) > PixelBudgetLeft())
+        throw tooLarge(claimed);
+    reader.setAllocationLimit(int(std::max<qint64>(1, PixelBudgetLeft() >> 20)));
+    QImage image = reader.read();
+    if (image.isNull())
+        return image;
+    charge = ChargePixelBudget(image.sizeInBytes());
+    if (!charge)
+        throw tooLarge(image.size());
+    return image;
 }
 
 // The file inside a graphic's stored data: a 4-byte length, then the file (empty for an empty picture).
@@ -120,10 +151,7 @@ void TPicture::LoadFromFile(const QString &path)
     std::unique_ptr<TGraphic> graphic = CreateGraphicForExtension(extension);
     if (!graphic)
         throw EInvalidGraphic(LoadStr(Str::UnknownPictureExtension).arg(extension));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(LoadStr(Str::FileOpenError).arg(path, file.errorString()));
-    graphic->LoadFromBytes(file.readAll());
+    graphic->LoadFromBytes(ReadWholeFile(path, MaxPictureFileBytes));
     SetGraphic(std::move(graphic));
 }
 
@@ -166,6 +194,9 @@ void TBitmap::SetSize(int width, int height)
 {
     if (width == Width() && height == Height())
         return;
+    PixelChargeHandle charge = ChargePixelBudget(PixelBytes(width, height));
+    if (!charge)
+        throw EInvalidGraphic(LoadStr(Str::PictureTooLarge).arg(width).arg(height));
     QImage resized(qMax(width, 0), qMax(height, 0), QImage::Format_RGB32);
     resized.fill(Qt::white);
     if (!image_.isNull()) {
@@ -173,6 +204,7 @@ void TBitmap::SetSize(int width, int height)
         p.drawImage(0, 0, image_);
     }
     SetImage(resized);
+    charge_ = std::move(charge);
 }
 
 void TBitmap::Draw(QPainter &painter, const QRect &target) const
@@ -183,11 +215,13 @@ void TBitmap::Draw(QPainter &painter, const QRect &target) const
 
 void TBitmap::LoadFromBytes(const QByteArray &fileBytes)
 {
-    QImage image = decodeImage(fileBytes, "bmp");
+    PixelChargeHandle charge;
+    QImage image = decodeImage(fileBytes, "bmp", charge);
     if (image.isNull())
         throw EInvalidGraphic(LoadStr(Str::InvalidBitmap));
     image_ = image;
     bytes_ = fileBytes;
+    charge_ = std::move(charge);
 }
 
 void TBitmap::ReadData(const QByteArray &data)
@@ -196,6 +230,7 @@ void TBitmap::ReadData(const QByteArray &data)
     if (bytes.isEmpty()) {
         image_ = QImage();
         bytes_.clear();
+        charge_.reset();
         return;
     }
     LoadFromBytes(bytes);
@@ -208,6 +243,7 @@ QByteArray TBitmap::WriteData() const
 
 void TBitmap::SetImage(const QImage &image)
 {
+    charge_.reset();
     image_ = image.convertToFormat(QImage::Format_RGB888);
     QBuffer buffer(&bytes_);
     bytes_.clear();
@@ -230,11 +266,13 @@ void TIcon::Draw(QPainter &painter, const QRect &target) const
 
 void TIcon::LoadFromBytes(const QByteArray &fileBytes)
 {
-    QImage image = decodeImage(fileBytes, "ico");
+    PixelChargeHandle charge;
+    QImage image = decodeImage(fileBytes, "ico", charge);
     if (image.isNull())
         throw EInvalidGraphic(LoadStr(Str::InvalidIcon));
     image_ = image;
     bytes_ = fileBytes;
+    charge_ = std::move(charge);
 }
 
 // ---- TPngImage
@@ -260,11 +298,13 @@ void TPngImage::Draw(QPainter &painter, const QRect &target) const
 void TPngImage::LoadFromBytes(const QByteArray &fileBytes)
 {
     static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
-    QImage image = fileBytes.startsWith(signature) ? decodeImage(fileBytes, "png") : QImage();
+    PixelChargeHandle charge;
+    QImage image = fileBytes.startsWith(signature) ? decodeImage(fileBytes, "png", charge) : QImage();
     if (image.isNull())
         throw EInvalidGraphic(LoadStr(Str::InvalidPng));
     image_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     bytes_ = fileBytes;
+    charge_ = std::move(charge);
 }
 
 void TPngImage::ReadData(const QByteArray &data)
@@ -273,6 +313,7 @@ void TPngImage::ReadData(const QByteArray &data)
     if (bytes.isEmpty()) {
         image_ = QImage();
         bytes_.clear();
+        charge_.reset();
         return;
     }
     LoadFromBytes(bytes);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/bytes.h"
+#include "platform/memory_budget.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -36,6 +37,8 @@ public:
     // The picture as an image (clipboard, previews).
     virtual QImage ToImage() const = 0;
     virtual std::unique_ptr<TGraphic> Clone() const = 0;
+    // Why the last drawing showed the broken-picture placeholder instead; empty when it did not.
+    virtual QString DrawError() const { return {}; }
 };
 
 using GraphicFactory = std::function<std::unique_ptr<TGraphic>()>;
@@ -103,6 +106,7 @@ public:
 private:
     QImage image_;
     QByteArray bytes_;
+    PixelChargeHandle charge_; // the decoded pixels' share of the document's budget
 };
 
 // A Windows icon, kept as the bytes of its .ico file.
@@ -125,6 +129,7 @@ public:
 private:
     QImage image_;
     QByteArray bytes_;
+    PixelChargeHandle charge_;
 };
 
 // A PNG picture, kept as the bytes of its file; its transparent parts let the card show through.
@@ -149,4 +154,5 @@ public:
 private:
     QImage image_;
     QByteArray bytes_;
+    PixelChargeHandle charge_;
 };

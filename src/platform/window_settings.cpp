@@ -4,9 +4,10 @@
 #include "platform/bytes.h"
 #include "platform/config_paths.h"
 #include "platform/errors.h"
+#include "platform/file_io.h"
 
-#include <QFile>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -69,10 +70,32 @@ QByteArray SerializeWindowSettings(const WindowSettings &s)
 
 WindowSettings ReadWindowSettingsFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        // Only the first bytes count, however long the file is.
+        FileReader file(path, std::numeric_limits<qint64>::max());
+        return ParseWindowSettings(file.Read(WindowSettingsSize));
+    } catch (const EFileError &) {
         return {};
-    return ParseWindowSettings(file.read(WindowSettingsSize));
+    }
+}
+
+namespace {
+// One side: at least `minimum`, at most the room (unless the minimum is more), inside the room.
+std::pair<int, int> fitSpan(long long start, long long length, long long roomStart, long long room,
+                            long long minimum)
+{
+    length = std::max(std::min(length, room), minimum);
+    start = length >= room ? roomStart : std::clamp(start, roomStart, roomStart + room - length);
+    return {int(start), int(length)};
+}
+} // namespace
+
+QRect FitWindowOnScreen(int left, int top, int width, int height, const QRect &available,
+                        const QSize &minimum)
+{
+    const auto [x, w] = fitSpan(left, width, available.left(), available.width(), minimum.width());
+    const auto [y, h] = fitSpan(top, height, available.top(), available.height(), minimum.height());
+    return {x, y, w, h};
 }
 
 void WriteWindowSettingsFile(const QString &path, const WindowSettings &settings)

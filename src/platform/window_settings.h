@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -41,6 +43,12 @@ QByteArray SerializeWindowSettings(const WindowSettings &settings);
 
 // Reads the file at `path`; a missing or unreadable file gives the defaults, without a message.
 WindowSettings ReadWindowSettingsFile(const QString &path);
+
+// Where a window stored at left/top with that size is placed: no larger than the screen's available
+// area (though at least `minimum`) and moved wholly into it, so a damaged record never puts a window
+// out of sight or makes it larger than the screen.
+QRect FitWindowOnScreen(int left, int top, int width, int height, const QRect &available,
+                        const QSize &minimum);
 
 // Writes the 72 bytes to `path` through a temporary file; throws EFileError when that fails, and the
 // previous file stays as it was.

@@ -145,3 +145,38 @@ TEST_F(SettingsFile, AnUnwritableSettingsFileIsReportedAndTheWindowStillCloses)
 }
 
 } // namespace
+
+namespace {
+
+// The stored record with these main-window numbers.
+QByteArray mainWindowRecord(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+{
+    WindowSettings s;
+    s.MainLeft = left;
+    s.MainTop = top;
+    s.MainWidth = width;
+    s.MainHeight = height;
+    return SerializeWindowSettings(s);
+}
+
+} // namespace
+
+TEST_F(SettingsFile, ADamagedRecordStillOpensAVisibleWindowOnTheScreen)
+{
+    const std::int32_t huge = 0x7fffffff;
+    for (const QByteArray &record :
+         {mainWindowRecord(204, 104, 100000, 100000), mainWindowRecord(huge, huge, huge, huge),
+          mainWindowRecord(-50000, -50000, 0, -7), mainWindowRecord(-huge - 1, 3000, 300, 200)}) {
+        write(record);
+        TForm3 form;
+        form.show();
+        // The frame a window manager adds around the window is not the program's to count.
+        const QRect screen = form.screen()->availableGeometry().adjusted(-8, -32, 8, 8);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_TRUE(screen.contains(form.geometry())) << form.geometry().x() << "," << form.geometry().y()
+                                                      << " " << form.width() << "x" << form.height();
+        EXPECT_GE(form.width(), 200);
+        EXPECT_GE(form.height(), 120);
+        form.hide();
+    }
+}

@@ -3,7 +3,12 @@
 #include "document/zrd_format.h"
 #include "platform/errors.h"
 
+#include "platform/memory_budget.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -111,3 +116,45 @@ TEST(ZrdFormat, LayoutFieldKeepsBytesAfterTheTerminator)
 }
 
 } // namespace
+
+namespace {
+QString written(const QTemporaryDir &dir, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(QStringLiteral("doc.zrd"));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return path;
+}
+} // namespace
+
+TEST(ZrdFile, TheHeadDecidesBeforeTheRestIsRead)
+{
+    QTemporaryDir dir;
+    const QByteArray rest(100000, '\0');
+    // A good head: the whole file.
+    const QByteArray good = withRecord(header(), ZrdTag::Tonbo, QByteArray(1, '\1')) + rest;
+    EXPECT_EQ(ReadZrdFile(written(dir, good)), good);
+    // A card larger than any document may hold, or a first tag the format does not have: nothing.
+    for (const QByteArray &head :
+         {withRecord(header(91, 55, MaxWorkSheetPx + 1, 275), ZrdTag::Tonbo, {}),
+          withRecord(header(91, 55, 455, -1), ZrdTag::Tonbo, {}), withRecord(header(), 99, {})}) {
+        const QByteArray whole = head + QByteArray(1, '\0') + rest;
+        EXPECT_EQ(ReadZrdFile(written(dir, whole)), std::nullopt);
+        // The whole file is refused too, so reading less changes nothing.
+        ZrdDocument document;
+        EXPECT_TRUE(ParseZrd(whole, document) == ZrdParse::BadFile || !ZrdHeaderPlausible(document.header));
+    }
+    // Shorter than a head: as it is.
+    EXPECT_EQ(ReadZrdFile(written(dir, QByteArray(18, '\0'))), QByteArray(18, '\0'));
+    EXPECT_TRUE(ZrdHeaderPlausible({{91, 55, MaxWorkSheetPx, MaxWorkSheetPx}}));
+}
+
+TEST(ZrdFile, DevicesAndOversizedFilesAreRefused)
+{
+    EXPECT_THROW(ReadZrdFile(QStringLiteral("/dev/zero")), EFileError);
+    QTemporaryDir dir;
+    const QString path = written(dir, header());
+    ASSERT_EQ(::truncate(QFile::encodeName(path).constData(), MaxDocumentFileBytes + 1), 0);
+    EXPECT_THROW(ReadZrdFile(path), EFileError);
+}

@@ -1,9 +1,13 @@
 // Damaged, hostile and oversized JPEG data: clear errors or partial pictures, never a crash.
 #include "jpeg/jpeg_image.h"
 #include "jpeg_samples.h"
+#include "platform/memory_budget.h"
+#include "platform/strings.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -141,7 +145,7 @@ TEST(JpegDamage, OversizedPicturesAreRefusedBeforeAllocating)
         picture.ToImage();
         FAIL() << "no exception";
     } catch (const EJPEG &e) {
-        EXPECT_TRUE(e.message().contains(QStringLiteral("20000 x 20000"))) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("20000 × 20000"))) << e.message().toStdString();
     }
     // Beyond the format's own limit of 65500 pixels.
     EXPECT_EQ(expectLoadError(withFrameSize(EncodeGrayJpeg(16, 16, 50), 65535, 16)),
@@ -179,4 +183,41 @@ TEST(JpegDamage, EndlessScansAreCut)
     EXPECT_TRUE(picture.DrawError().contains(QStringLiteral("1000 scans")))
         << picture.DrawError().toStdString();
     EXPECT_THROW(picture.ToImage(), EJPEG);
+}
+
+TEST(JpegDamage, HugeClaimsOfManyPicturesCostNothingBeyondTheDocumentsBudget)
+{
+    // Eight records of 1 KB, each claiming 65500 x 65500: even an eighth is 8188 x 8188 (268 MB).
+    const QByteArray claim = withFrameSize(EncodeGrayJpeg(16, 16, 50), 65500, 65500);
+    std::vector<TJPEGImage> pictures(8);
+    for (TJPEGImage &picture : pictures) {
+        picture.LoadFromBytes(claim);
+        drawnAt(picture, 60, 40);
+        EXPECT_EQ(picture.DrawError(), LoadStr(Str::PictureTooLarge).arg(65500).arg(65500));
+        EXPECT_EQ(picture.DecodeCount(), 0);
+    }
+    EXPECT_EQ(PixelBudgetInUse(), 0);
+}
+
+TEST(JpegDamage, PicturesThatFitAloneShareOneBudgetAndGetRoomBackWhenOthersGo)
+{
+    // 16384 x 16384 decodes at an eighth to 2048 x 2048: 16 MB each, twelve of them fill the budget.
+    const QByteArray claim = withFrameSize(EncodeGrayJpeg(16, 16, 50), 16384, 16384);
+    const qint64 each = PixelBytes(2048, 2048);
+    ASSERT_EQ(DocumentPixelBudgetBytes / each, 12);
+    std::vector<std::unique_ptr<TJPEGImage>> pictures;
+    for (int i = 0; i < 13; ++i) {
+        pictures.push_back(std::make_unique<TJPEGImage>());
+        pictures.back()->LoadFromBytes(claim);
+        drawnAt(*pictures.back(), 60, 60);
+    }
+    for (int i = 0; i < 12; ++i)
+        EXPECT_TRUE(pictures[i]->DrawError().isEmpty()) << i;
+    EXPECT_FALSE(pictures[12]->DrawError().isEmpty());
+    EXPECT_EQ(PixelBudgetInUse(), 12 * each);
+    pictures.erase(pictures.begin());
+    drawnAt(*pictures.back(), 60, 60);
+    EXPECT_TRUE(pictures.back()->DrawError().isEmpty());
+    pictures.clear();
+    EXPECT_EQ(PixelBudgetInUse(), 0);
 }

@@ -34,7 +34,9 @@ TEST(JpegScale, ScaledSizesAreWhatLibjpegProduces)
     for (int eighths = 1; eighths <= 8; ++eighths) {
         VJpegInfo info;
         unsigned char *pixels = nullptr;
-        ASSERT_EQ(vjpeg_decode(data, std::size_t(jpeg.size()), eighths, &info, &pixels), VJPEG_OK);
+        ASSERT_EQ(
+            vjpeg_decode(data, std::size_t(jpeg.size()), eighths, VJPEG_MAX_WORK_MEMORY, &info, &pixels),
+            VJPEG_OK);
         std::free(pixels);
         EXPECT_EQ(info.width, vjpeg_scaled_size(1001, eighths)) << eighths;
         EXPECT_EQ(info.height, vjpeg_scaled_size(777, eighths)) << eighths;

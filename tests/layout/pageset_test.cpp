@@ -184,6 +184,26 @@ TEST(PageSetDlg, OkWithAnEmptyWidthShowsMessage1040AndStaysOpen)
     EXPECT_EQ(dlg.Result().WorkSheetWidthPx, 400);
 }
 
+TEST(PageSetDlg, ACardLargerThanADocumentMayHoldIsRefusedAndTheDialogStaysOpen)
+{
+    Fixture f;
+    ScopedScriptedModal modal;
+    TPageSetDlg dlg(documentData(), f.folder.files());
+    dlg.show();
+    dlg.FormActivate();
+    dlg.WidthMemo->setText("1200.2"); // 6001 pixels
+    modal->answerMessage(IDOK);
+    dlg.OKBtn->click();
+    EXPECT_TRUE(dlg.isVisible());
+    ASSERT_EQ(modal->messagesShown().size(), 1u);
+    EXPECT_EQ(modal->messagesShown()[0], LoadStr(Str::CardTooLarge).arg(6000).arg(1200));
+
+    dlg.WidthMemo->setText("1200.0");
+    dlg.OKBtn->click();
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.Result().WorkSheetWidthPx, 6000);
+}
+
 TEST(PageSetDlg, APresetLocksTheFieldsAndTheFreeSettingKeepsItsValues)
 {
     Fixture f;

@@ -3,6 +3,7 @@
 #include "platform/application.h"
 #include "platform/config_paths.h"
 #include "platform/errors.h"
+#include "platform/file_io.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,12 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 void writeRaw(const QString &path, const QByteArray &bytes)
 {

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -136,4 +137,22 @@ TEST(WindowSettings, AFailedWriteThrowsAFileError)
     QTemporaryDir dir;
     writeFile(dir.path() + "/file", "x");
     EXPECT_THROW(WriteWindowSettingsFile(dir.path() + "/file/norve.con", WindowSettings{}), EFileError);
+}
+
+TEST(FitWindowOnScreen, KeepsAFittingWindowAndPullsOthersOntoTheScreen)
+{
+    const QRect screen(0, 30, 1280, 994); // a panel above
+    const QSize minimum(200, 120);
+    EXPECT_EQ(FitWindowOnScreen(204, 104, 576, 440, screen, minimum), QRect(204, 104, 576, 440));
+    // Too large: the whole available area.
+    EXPECT_EQ(FitWindowOnScreen(204, 104, 100000, 100000, screen, minimum), screen);
+    // Off to one side: moved in, size kept.
+    EXPECT_EQ(FitWindowOnScreen(5000, -400, 576, 440, screen, minimum), QRect(704, 30, 576, 440));
+    // Extremes of the stored numbers cannot overflow.
+    EXPECT_EQ(FitWindowOnScreen(INT_MAX, INT_MIN, INT_MAX, INT_MIN, screen, minimum),
+              QRect(0, 30, 1280, 120));
+    // Nothing smaller than the minimum, however small the record says.
+    EXPECT_EQ(FitWindowOnScreen(10, 40, 0, -5, screen, minimum).size(), minimum);
+    // A minimum larger than the screen wins and stands at its corner.
+    EXPECT_EQ(FitWindowOnScreen(10, 40, 50, 50, QRect(0, 0, 100, 100), minimum), QRect(0, 0, 200, 120));
 }

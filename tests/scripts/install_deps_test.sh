@@ -24,7 +24,10 @@ if "$script" --check >/dev/null; then
   check "nothing to do exits 0" "[ $rc -eq 0 ]"
   check "nothing to do calls neither apt-get nor sudo" "[ ! -s '$log' ]"
 else
-  echo "skipped case 1: not every package is installed on this machine"
+  # Then each missing name must at least be a real package: a virtual one would never show installed.
+  for p in $("$script" --check | sed 's/^not installed: //'); do
+    check "$p is a real package apt can install" "apt-cache show '$p' 2>/dev/null | grep -q '^Package:'"
+  done
 fi
 
 # One package missing, as a user without root.
@@ -55,5 +58,19 @@ rc=$?
 check "no sudo exits 1" "[ $rc -eq 1 ]"
 check "no sudo names the missing package" "grep -q fonts-urw-base35 <<<'$out'"
 check "no sudo runs no apt-get" "[ ! -s '$log' ]"
+
+# 4. Everything installed, as a user without root and without sudo (the real dpkg answers): exit 0,
+#    nothing run.
+if "$script" --check >/dev/null; then
+  rm "$fake/dpkg-query"
+  ln -s "$(command -v dpkg-query)" "$fake/bin/dpkg-query"
+  : >"$log"
+  PATH="$fake:$fake/bin" "$script" >/dev/null 2>&1
+  rc=$?
+  check "a user without sudo, everything installed, exits 0" "[ $rc -eq 0 ]"
+  check "a user without sudo, everything installed, runs nothing" "[ ! -s '$log' ]"
+else
+  echo "skipped case 4: not every package is installed on this machine"
+fi
 
 [ $fails -eq 0 ]
