@@ -41,11 +41,8 @@ struct TForm3::LoadedDocument
     std::vector<TGraphicControl *> objects; // owned by `staging`
 };
 
-int TForm3::SaveDocument(const QString &path)
+ZrdDocument TForm3::documentRecords() const
 {
-    // Text still being typed becomes a label first, so it is saved too.
-    if (TextEditOpen)
-        CommitTextEdit();
     ZrdDocument document;
     document.header.Card() = Card();
     auto add = [&](std::int32_t tag, const QByteArray &payload) {
@@ -62,12 +59,22 @@ int TForm3::SaveDocument(const QString &path)
         if (const CardClass *c = CardClassOf(object))
             add(c->documentTag, WriteComponent(AsStreamable(*object)));
     add(ZrdTag::ColorDialog, WriteComponent(*ColorDialog));
+    return document;
+}
 
+int TForm3::SaveDocument(const QString &path)
+{
+    // Text still being typed becomes a label first, so it is saved too.
+    if (TextEditOpen)
+        CommitTextEdit();
     QString error;
-    if (!WriteFileAtomically(path, SerializeZrd(document), &error))
+    if (!WriteFileAtomically(path, SerializeZrd(documentRecords()), &error))
         throw EFileError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, error));
     Modified = false;
     LegacyLayoutLoaded = false;
+    FlushUndoStep();
+    history_.MarkSaved();
+    UpdateUndoCommands();
     return 0;
 }
 
@@ -81,14 +88,20 @@ int TForm3::LoadDocument(const QString &path)
             showBadFile();
             return -1;
         }
-        auto loaded = readRecords(document);
-        adoptDocument(*loaded);
+        loadRecords(document);
     } catch (const std::exception &error) {
         Application().ShowException(error);
         return -1;
     }
     Modified = false;
+    startHistory();
     return 0;
+}
+
+void TForm3::loadRecords(const ZrdDocument &document)
+{
+    auto loaded = readRecords(document);
+    adoptDocument(*loaded);
 }
 
 std::unique_ptr<TForm3::LoadedDocument> TForm3::readRecords(const ZrdDocument &document)

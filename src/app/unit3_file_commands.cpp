@@ -43,6 +43,7 @@ void TForm3::DiscardFailedDocument()
     DestroyWorkSheet();
     Modified = false;
     DocumentOpen = false;
+    startHistory();
     // No document is left, so the title names none.
     setWindowTitle(LoadStr(Str::AppTitle));
     UpdateDocumentCommands();
@@ -102,6 +103,7 @@ void TForm3::NewFromPageSetup()
         DocumentOpen = true;
         UpdateDocumentCommands();
         Modified = true;
+        startHistory();
     }
     WindowSettings.PageSetupTop = dialog.y();
     WindowSettings.PageSetupLeft = dialog.x();
@@ -179,6 +181,7 @@ void TForm3::WorkSheetClearClick()
     RebuildWorkSheet(WorkSheetWidthPx, WorkSheetHeightPx);
     BackgroundPicture->SetVisible(false);
     Modified = true;
+    startHistory();
 }
 
 bool TForm3::FormCloseQuery()

@@ -33,6 +33,8 @@ enum class Glyph {
     Cut,
     Copy,
     Paste,
+    Undo,
+    Redo,
     Background,
     Grid
 };
