@@ -1,10 +1,11 @@
 // Loading, saving and first painting a card of 1,000 objects on a 12-megapixel JPEG background.
 #include "app/unit3.h"
-#include "controls/image.h"
 #include "controls/LabelEx.h"
+#include "controls/image.h"
 #include "controls/qvshape.h"
 #include "document/zrd_format.h"
 #include "jpeg/jpeg_image.h"
+#include "photo_jpeg.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -17,26 +18,8 @@
 
 namespace {
 
-QByteArray photoJpeg()
+struct Sample
 {
-    // Gradients and noise, so that the file is as large as a real photo's.
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    QRandomGenerator random(7);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int noise = int(random.bounded(24));
-            line[x] = qRgb((x / 16 + noise) & 0xFF, (y / 12 + noise) & 0xFF, ((x + y) / 28) & 0xFF);
-        }
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
-    return bytes;
-}
-
-struct Sample {
     QTemporaryDir dir;
     QString path;
     QByteArray jpeg;
@@ -46,8 +29,8 @@ struct Sample {
         path = dir.filePath(QStringLiteral("big.zrd"));
         TForm3 form;
         form.RebuildWorkSheet(455, 275);
-        form.BackgroundPicture->Picture().ReadData(QByteArray("\x0aTJPEGImage") + ZrdInt32(qint32(jpeg.size())) +
-                                                   jpeg);
+        form.BackgroundPicture->Picture().ReadData(QByteArray("\x0aTJPEGImage") +
+                                                   ZrdInt32(qint32(jpeg.size())) + jpeg);
         for (int i = 0; i < 1000; ++i) {
             const int x = (i * 37) % 430, y = (i * 53) % 250;
             if (i % 2 == 0) {

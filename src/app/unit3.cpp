@@ -49,6 +49,11 @@ TForm3::TForm3(const QStringList &arguments, QWidget *parent) : TForm2(parent), 
     connect(FileSaveButton, &QToolButton::clicked, this, command(&TForm3::FileSaveClick));
     connect(FileSaveAs, &QAction::triggered, this, command(&TForm3::FileSaveAsClick));
     connect(WorkSheetClear, &QAction::triggered, this, command(&TForm3::WorkSheetClearClick));
+    connect(EditUndo, &QAction::triggered, this, command(&TForm3::EditUndoClick));
+    connect(UndoButton, &QToolButton::clicked, this, command(&TForm3::EditUndoClick));
+    connect(EditRedo, &QAction::triggered, this, command(&TForm3::EditRedoClick));
+    connect(RedoButton, &QToolButton::clicked, this, command(&TForm3::EditRedoClick));
+    connect(EditMenu, &QMenu::aboutToShow, this, command(&TForm3::UpdateUndoCommands));
 }
 
 QString TForm3::ProgramVersionText() const

@@ -1,6 +1,7 @@
 // TForm3: the main window: documents, files, page setup, printing, window settings, help, About.
 #pragma once
 
+#include "app/undo_history.h"
 #include "editor/unit2.h"
 #include "layout/page_layout.h"
 #include "platform/window_settings.h"
@@ -63,6 +64,16 @@ public:
     int SaveDocument(const QString &path);
     int LoadDocument(const QString &path);
 
+    // Undo and redo (unit3_undo.cpp). Text being typed is undone in its editor first; the card's
+    // steps are restored through the document reader.
+    void EditUndoClick();
+    void EditRedoClick();
+    // Records the change made since the last step now instead of when the event loop next runs.
+    void FlushUndoStep();
+    const UndoHistory &History() const { return history_; }
+    // Enables the undo and redo commands when there is something to undo or redo.
+    void UpdateUndoCommands();
+
     // File commands.
     void FileMenuClick();
     void FileNewClick();
@@ -91,6 +102,8 @@ public:
     void WriteWindowSettings();
 
 protected:
+    void CardChanged() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -99,8 +112,25 @@ protected:
 
 private:
     struct LoadedDocument;
+    // The header and records SaveDocument writes.
+    ZrdDocument documentRecords() const;
+    // The card as one undo state: the saved records, and the old layout record where it keeps the
+    // page setup's preset index and old-layout indication.
+    ZrdDocument cardState() const;
+    // Puts the card back in a recorded state through the document reader; throws and leaves the
+    // worksheet as it was when the state cannot be read.
+    void restoreCard(const CardState &state);
+    // An empty history that starts from the present card (none when no worksheet exists).
+    void startHistory();
+    void queueUndoStep(int delayMs);
+    UndoHistory history_;
+    bool stepPending_ = false;
+    bool stepQueued_ = false;
     std::unique_ptr<LoadedDocument> readRecords(const ZrdDocument &document);
     void adoptDocument(LoadedDocument &loaded);
+    // Replaces the worksheet with the records' card; throws, leaving the worksheet as it was, when a
+    // record cannot be read.
+    void loadRecords(const ZrdDocument &document);
     // The title line: the program's name, two blanks and the document's name.
     void ShowTitleLine();
     // After a failed load: no worksheet, nothing open, nothing to save.

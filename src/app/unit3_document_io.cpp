@@ -42,11 +42,8 @@ struct TForm3::LoadedDocument
     std::vector<TGraphicControl *> objects; // owned by `staging`
 };
 
-int TForm3::SaveDocument(const QString &path)
+ZrdDocument TForm3::documentRecords() const
 {
-    // Text still being typed becomes a label first, so it is saved too.
-    if (TextEditOpen)
-        CommitTextEdit();
     ZrdDocument document;
     document.header.Card() = Card();
     auto add = [&](std::int32_t tag, const QByteArray &payload) {
@@ -63,12 +60,22 @@ int TForm3::SaveDocument(const QString &path)
         if (const CardClass *c = CardClassOf(object))
             add(c->documentTag, WriteComponent(AsStreamable(*object)));
     add(ZrdTag::ColorDialog, WriteComponent(*ColorDialog));
+    return document;
+}
 
+int TForm3::SaveDocument(const QString &path)
+{
+    // Text still being typed becomes a label first, so it is saved too.
+    if (TextEditOpen)
+        CommitTextEdit();
     QString error;
-    if (!WriteFileAtomically(path, SerializeZrd(document), &error))
+    if (!WriteFileAtomically(path, SerializeZrd(documentRecords()), &error))
         throw EFileError(error); // it names the file and why
     Modified = false;
     LegacyLayoutLoaded = false;
+    FlushUndoStep();
+    history_.MarkSaved();
+    UpdateUndoCommands();
     return 0;
 }
 
@@ -82,17 +89,23 @@ int TForm3::LoadDocument(const QString &path)
             showBadFile();
             return -1;
         }
-        auto loaded = readRecords(document);
-        adoptDocument(*loaded);
-        // Every new control posts a polish request; delivered now, they do not pile up in a batch run,
-        // where no event loop takes them and each control's destruction would search the whole queue.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+        loadRecords(document);
     } catch (const std::exception &error) {
         Application().ShowException(error);
         return -1;
     }
     Modified = false;
+    startHistory();
     return 0;
+}
+
+void TForm3::loadRecords(const ZrdDocument &document)
+{
+    auto loaded = readRecords(document);
+    adoptDocument(*loaded);
+    // Every new control posts a polish request; delivered now, they do not pile up in a batch run,
+    // where no event loop takes them and each control's destruction would search the whole queue.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
 }
 
 std::unique_ptr<TForm3::LoadedDocument> TForm3::readRecords(const ZrdDocument &document)

@@ -55,6 +55,7 @@ void TForm3::DiscardFailedDocument()
     DestroyWorkSheet();
     Modified = false;
     DocumentOpen = false;
+    startHistory();
     // No document is left, so the title names none.
     setWindowTitle(LoadStr(Str::AppTitle));
     UpdateDocumentCommands();
@@ -111,6 +112,7 @@ void TForm3::NewFromPageSetup()
         DocumentOpen = true;
         UpdateDocumentCommands();
         Modified = true;
+        startHistory();
     }
     WindowSettings.PageSetupTop = dialog.y();
     WindowSettings.PageSetupLeft = dialog.x();
@@ -188,6 +190,7 @@ void TForm3::WorkSheetClearClick()
     RebuildWorkSheet(WorkSheetWidthPx, WorkSheetHeightPx);
     BackgroundPicture->SetVisible(false);
     Modified = true;
+    startHistory();
 }
 
 bool TForm3::FormCloseQuery()

@@ -41,6 +41,8 @@ void TForm3::FilePrintSetupClick()
         }
         if (changes.modified)
             Modified = true;
+        // The layout and card size are stored in the document: a change of them is an undo step.
+        CardChanged();
     }
     WindowSettings.PageSetupTop = dialog.y();
     WindowSettings.PageSetupLeft = dialog.x();

@@ -180,6 +180,24 @@ QPixmap drawFileGlyph(Glyph glyph)
         p.setBrush(Qt::white);
         p.drawRect(9, 9, 10, 11);
         break;
+    case Glyph::Undo:
+    case Glyph::Redo: {
+        // A curved arrow turning back to the left (undo) or on to the right (redo).
+        p.setRenderHint(QPainter::Antialiasing);
+        if (glyph == Glyph::Redo)
+            p.setTransform(QTransform(-1, 0, 0, 1, 22, 0));
+        p.setPen(QPen(QColor(30, 70, 150), 2));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath arc;
+        arc.moveTo(6, 9);
+        arc.cubicTo(12, 3, 21, 7, 18, 14);
+        arc.cubicTo(16, 18, 12, 19, 9, 18);
+        p.drawPath(arc);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 70, 150));
+        p.drawPolygon(QPolygon({QPoint(2, 10), QPoint(9, 4), QPoint(10, 13)}));
+        break;
+    }
     case Glyph::Background:
         p.setBrush(QColor(200, 230, 255));
         p.drawRect(2, 3, 18, 15);

@@ -34,6 +34,8 @@ enum class Glyph {
     Cut,
     Copy,
     Paste,
+    Undo,
+    Redo,
     Background,
     Grid
 };

@@ -175,6 +175,8 @@ void TForm1::createFontPanel()
         {&CutButton, "切り取り", Glyph::Cut},
         {&CopyButton, "コピー", Glyph::Copy},
         {&PasteButton, "張り付け", Glyph::Paste},
+        {&UndoButton, "元に戻す", Glyph::Undo},
+        {&RedoButton, "やり直し", Glyph::Redo},
         {&BGImageButton, "背景画像の選択", Glyph::Background},
         {&GridButton, "グリッドの表示／非表示", Glyph::Grid},
     };
@@ -191,7 +193,7 @@ void TForm1::createFontPanel()
     helpFont.setPixelSize(14);
     HelpButton->setFont(helpFont);
     HelpButton->setStyleSheet(QStringLiteral("QToolButton { color: #c8a000; }"));
-    for (QToolButton *b : {CutButton, CopyButton, PasteButton})
+    for (QToolButton *b : {CutButton, CopyButton, PasteButton, UndoButton, RedoButton})
         b->setEnabled(false);
 
     TestLabel = new TCustomLabel(FontPanel);
@@ -279,6 +281,13 @@ void TForm1::createMenus()
     FileExit = menuItem(FileMenu, QStringLiteral("終了(&X)"));
 
     EditMenu = bar->addMenu(QStringLiteral("編集(&E)"));
+    EditUndo = menuItem(EditMenu, QStringLiteral("元に戻す"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EditRedo = menuItem(EditMenu, QStringLiteral("やり直し"), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction *a : {EditUndo, EditRedo})
+        a->setEnabled(false);
+    EditMenu->addSeparator();
     EditCut = menuItem(EditMenu, QStringLiteral("切り取り(&T)"), QKeySequence(Qt::CTRL | Qt::Key_X));
     EditCopy = menuItem(EditMenu, QStringLiteral("ｺﾋﾟｰ(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
     EditPaste = menuItem(EditMenu, QStringLiteral("貼り付け(&P)"), QKeySequence(Qt::CTRL | Qt::Key_V));

@@ -41,6 +41,8 @@ public:
     QToolButton *CutButton;
     QToolButton *CopyButton;
     QToolButton *PasteButton;
+    QToolButton *UndoButton;
+    QToolButton *RedoButton;
     QToolButton *BGImageButton;
     QToolButton *GridButton;
     QToolButton *HelpButton;
@@ -95,6 +97,8 @@ public:
     QAction *FilePrintSetup;
     QAction *FileExit;
     QMenu *EditMenu;
+    QAction *EditUndo;
+    QAction *EditRedo;
     QAction *EditCut;
     QAction *EditCopy;
     QAction *EditPaste;

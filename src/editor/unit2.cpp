@@ -101,4 +101,5 @@ void TForm2::NoteModified()
     Modified = true;
     ++ModificationCount;
     TestLabel1->setText(QString::number(ModificationCount));
+    CardChanged();
 }

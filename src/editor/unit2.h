@@ -243,6 +243,9 @@ public:
     void BackClick();
 
 protected:
+    // A change to what the document stores (every NoteModified, and the grid pitch, which is not
+    // counted as a change); the main window keeps the card's states for undo.
+    virtual void CardChanged() {}
     // Palette presses, the F and B panels' clicks, the combos' exits, and key presses before the
     // focused control takes them.
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -64,7 +64,9 @@ namespace {
 bool isEditShortcut(QKeyEvent *key)
 {
     return key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
-           key->matches(QKeySequence::Paste) || key->key() == Qt::Key_Delete;
+           key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Undo) ||
+           key->matches(QKeySequence::Redo) || key->keyCombination() == (Qt::CTRL | Qt::Key_Y) ||
+           key->keyCombination() == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z) || key->key() == Qt::Key_Delete;
 }
 
 // A control in which the Delete key edits text the user is typing.

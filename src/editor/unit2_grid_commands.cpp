@@ -53,6 +53,8 @@ void TForm2::EditGridSettings()
     SnapToGrid = dialog.FitGridCheckBox->isChecked();
     MeasureUnit = chosenMeasureUnit(dialog.TanniPixRB, dialog.TanniInRB);
     GridOverlay->SetGridWidth(dialog.PitchPx);
+    if (GridOverlay->GridWidth() != pitch)
+        CardChanged();
 }
 
 void TForm2::showMeasureUnit(QRadioButton *pix, QRadioButton *mm, QRadioButton *inch) const

@@ -48,7 +48,9 @@ TEST(EditorForm, ControlsSitWhereTheFormPlacesThem)
     EXPECT_EQ(form.FontNameComboBox->geometry().topLeft(), QPoint(8, 6));
     EXPECT_EQ(form.GapComboBox->x(), 344);
     EXPECT_EQ(form.FileOpenButton->geometry(), QRect(8, 32, 32, 25));
-    EXPECT_EQ(form.HelpButton->geometry(), QRect(8 + 11 * 32, 32, 32, 25));
+    // Undo and redo follow the clipboard buttons, so the row holds two buttons more.
+    EXPECT_EQ(form.UndoButton->geometry(), QRect(8 + 9 * 32, 32, 32, 25));
+    EXPECT_EQ(form.HelpButton->geometry(), QRect(8 + 13 * 32, 32, 32, 25));
     EXPECT_EQ(form.imageButton->geometry(), QRect(32, 80, 25, 25));
     EXPECT_EQ(form.CFButton->geometry(), QRect(8, 104, 49, 17));
     EXPECT_EQ(form.Width6->y(), 218);
