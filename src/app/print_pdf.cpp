@@ -4,6 +4,7 @@
 #include "app/batch_mode.h"
 #include "app/unit3.h"
 #include "layout/print_sheet.h"
+#include "platform/broken_picture.h"
 #include "platform/errors.h"
 
 #include <QDir>
@@ -48,7 +49,13 @@ void printInto(const QString &outputPath, const TForm3 &form)
     printer.setPageLayout(pdfPage(form.PageLayout));
     printer.setOutputFileName(partial.fileName());
     printer.setDocName(QFileInfo(form.CurrentFileName).completeBaseName());
-    PrintSheet(printer, form.sheetToPrint());
+    {
+        const UndrawablePictures undrawable;
+        PrintSheet(printer, form.sheetToPrint());
+        // A sheet with a placeholder where a picture should be is no success; the partial file goes.
+        if (!undrawable.List().isEmpty())
+            throw VelmoraError(undrawable.List().join(u'\n'));
+    }
 
     // The temporary file is private to its owner; the PDF gets the permissions a new file gets, or those
     // of the file it replaces.

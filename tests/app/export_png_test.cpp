@@ -1,5 +1,6 @@
 // The --export-png batch mode: the card's pixels at known places, at the worksheet's and other dpi.
 #include "app/export_png.h"
+#include "app/sheet_samples.h"
 #include "app/unit3.h"
 #include "common/picture_samples.h"
 #include "controls/LabelEx.h"
@@ -139,32 +140,12 @@ TEST(ExportPng, ADocumentThatCannotBeReadWritesNothing)
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.png"))));
 }
 
-// A card whose one picture is a JPEG of a kilobyte claiming 65500 x 65500 pixels.
-QString writeCardWithAHugeClaim(const QString &path)
-{
-    TForm3 form;
-    form.RebuildWorkSheet(455, 275);
-    QImage photo(16, 16, QImage::Format_RGB32);
-    photo.fill(Qt::gray);
-    QByteArray jpeg = EncodedImage(photo, "JPG");
-    const int sof = int(jpeg.indexOf(QByteArray("\xFF\xC0", 2)));
-    jpeg[sof + 5] = jpeg[sof + 7] = char(0xFF);
-    jpeg[sof + 6] = jpeg[sof + 8] = char(0xDC); // 65500
-    auto *picture = new TImage(form.DrawPanel);
-    picture->Picture().ReadData(QByteArray("\x0aTJPEGImage") + ZrdInt32(qint32(jpeg.size())) + jpeg);
-    picture->SetStretch(true);
-    picture->SetBounds(300, 100, 80, 40);
-    form.AttachCardObject(picture);
-    form.SaveDocument(path);
-    return path;
-}
-
 } // namespace
 
 TEST(ExportPng, APictureThatCannotBeDrawnFailsTheExportAndIsNamed)
 {
     QTemporaryDir dir;
-    const QString doc = writeCardWithAHugeClaim(dir.filePath(QStringLiteral("claim.zrd")));
+    const QString doc = WriteCardWithAHugeClaim(dir.filePath(QStringLiteral("claim.zrd")));
     const QString out = dir.filePath(QStringLiteral("out.png"));
     testing::internal::CaptureStderr();
     EXPECT_EQ(ExportPng(doc, out, 127), 1);

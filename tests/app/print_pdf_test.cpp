@@ -2,6 +2,7 @@
 // text it keeps, the picture it embeds once, and the files it leaves when it fails.
 #include "app/print_pdf.h"
 #include "app/sheet_samples.h"
+#include "platform/strings.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,6 +126,16 @@ TEST_F(PrintPdfTest, TextStaysTextAndThePictureIsEmbeddedOnce)
         objects.insert(columns.value(10));
     }
     EXPECT_EQ(objects.size(), 1u) << images->toStdString();
+}
+
+TEST_F(PrintPdfTest, APictureThatCannotBeDrawnFailsThePrintAndLeavesNoFile)
+{
+    const QString doc = WriteCardWithAHugeClaim(path(QStringLiteral("claim.zrd")));
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(PrintPdf(doc, path(QStringLiteral("sheet.pdf"))), 1);
+    const QString said = QString::fromUtf8(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(said.contains(LoadStr(Str::PictureTooLarge).arg(65500).arg(65500))) << said.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("claim.zrd")});
 }
 
 TEST_F(PrintPdfTest, FailuresLeaveNoFile)

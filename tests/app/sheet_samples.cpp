@@ -2,6 +2,7 @@
 #include "app/sheet_samples.h"
 
 #include "app/unit3.h"
+#include "common/picture_samples.h"
 #include "controls/LabelEx.h"
 #include "controls/image.h"
 #include "controls/qvshape.h"
@@ -115,4 +116,23 @@ QRect DarkBox(const QImage &page, QRect window)
                 box |= QRect(x, y, 1, 1);
     }
     return box;
+}
+
+QString WriteCardWithAHugeClaim(const QString &path)
+{
+    TForm3 form;
+    form.RebuildWorkSheet(455, 275);
+    QImage photo(16, 16, QImage::Format_RGB32);
+    photo.fill(Qt::gray);
+    QByteArray jpeg = EncodedImage(photo, "JPG");
+    const int sof = int(jpeg.indexOf(QByteArray("\xFF\xC0", 2)));
+    jpeg[sof + 5] = jpeg[sof + 7] = char(0xFF);
+    jpeg[sof + 6] = jpeg[sof + 8] = char(0xDC); // 65500
+    auto *picture = new TImage(form.DrawPanel);
+    picture->Picture().ReadData(QByteArray("\x0aTJPEGImage") + ZrdInt32(qint32(jpeg.size())) + jpeg);
+    picture->SetStretch(true);
+    picture->SetBounds(300, 100, 80, 40);
+    form.AttachCardObject(picture);
+    form.SaveDocument(path);
+    return path;
 }

@@ -18,6 +18,10 @@ inline const QString kSampleLatin = QStringLiteral("Taro Yamada");
 // its right edge 4 mm down, the two texts in the middle. Saved at `path` with the layout's overhang.
 void WriteSheetCard(const QString &path, int overhang = 0);
 
+// A card whose one picture (at 300, 100, 80 x 40) is a JPEG of a kilobyte claiming 65500 x 65500
+// pixels, more than a document may decode. Returns `path`.
+QString WriteCardWithAHugeClaim(const QString &path);
+
 // Runs a program to its end; its standard output, or nothing (with the reason in `error`).
 std::optional<QByteArray> RunTool(const QString &program, const QStringList &arguments, QString *error);
 

@@ -1,5 +1,4 @@
-// Where rewritten files go and the write-through-a-temporary-file helper.
-#include "common/file_size_limit.h"
+// Where rewritten files go and where the program's data is found.
 #include "platform/application.h"
 #include "platform/config_paths.h"
 #include "platform/errors.h"
@@ -69,28 +68,6 @@ TEST(DataPaths, DataBesideTheExecutableWinsOverTheInstalledFolder)
     EXPECT_EQ(ProgramDataFolder(bin, share), bin);
 }
 
-TEST(WriteFileAtomically, CreatesFoldersAndReplacesTheOldFileWhole)
-{
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/a/b/file.bin";
-    ASSERT_TRUE(WriteFileAtomically(path, QByteArray("first version, long")));
-    EXPECT_EQ(readAll(path), "first version, long");
-    ASSERT_TRUE(WriteFileAtomically(path, QByteArray("2nd")));
-    EXPECT_EQ(readAll(path), "2nd");
-    // No temporary file is left beside it.
-    EXPECT_EQ(QDir(dir.path() + "/a/b").entryList(QDir::Files), QStringList{"file.bin"});
-}
-
-TEST(WriteFileAtomically, ReportsAFolderThatCannotBeCreated)
-{
-    QTemporaryDir dir;
-    writeRaw(dir.path() + "/plain", "x");
-    QString error;
-    EXPECT_FALSE(WriteFileAtomically(dir.path() + "/plain/sub/file", "data", &error));
-    EXPECT_TRUE(error.contains("plain")) << error.toStdString();
-    EXPECT_TRUE(error.startsWith(QStringLiteral("フォルダ \""))) << error.toStdString();
-}
-
 TEST(ReadWholeFile, AMissingFileIsAFileErrorInJapanese)
 {
     QTemporaryDir dir;
@@ -104,29 +81,3 @@ TEST(ReadWholeFile, AMissingFileIsAFileErrorInJapanese)
     }
 }
 
-TEST(WriteFileAtomically, LeavesADirectoryInTheWayAlone)
-{
-    QTemporaryDir dir;
-    QDir().mkpath(dir.path() + "/target/inner");
-    QString error;
-    EXPECT_FALSE(WriteFileAtomically(dir.path() + "/target", "data", &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(QFileInfo(dir.path() + "/target/inner").isDir());
-}
-
-TEST(WriteFileAtomically, AWriteCutShortKeepsThePreviousFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/settings";
-    writeRaw(path, "the previous contents");
-    QString error;
-    bool written = true;
-    {
-        const ScopedFileSizeLimit limit(16); // the new contents do not fit
-        written = WriteFileAtomically(path, QByteArray(200, 'n'), &error);
-    }
-    EXPECT_FALSE(written);
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_EQ(readAll(path), "the previous contents");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"settings"});
-}

@@ -79,13 +79,13 @@ TEST(FileReader, OnlyRegularFilesAreOpenedAndNothingWaits)
     // A FIFO with no writer would block a plain open for ever; /dev/zero would be read until memory ends.
     for (const QString &path : {fifo, QStringLiteral("/dev/zero"), dir.path()}) {
         const QString error = readError(path);
-        EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot open file \"%1\".").arg(path)))
+        EXPECT_TRUE(error.startsWith(LoadStr(Str::FileOpenError).arg(path, notRegular)))
             << error.toStdString();
         EXPECT_TRUE(error.contains(notRegular)) << error.toStdString();
     }
     EXPECT_LT(clock.elapsed(), 2000);
-    EXPECT_TRUE(
-        readError(dir.filePath(QStringLiteral("missing"))).startsWith(QStringLiteral("Cannot open file")));
+    const QString missing = dir.filePath(QStringLiteral("missing"));
+    EXPECT_TRUE(readError(missing).startsWith(LoadStr(Str::FileOpenError).arg(missing, QString())));
 }
 
 TEST(FileReader, AFileBeyondTheLimitIsRefusedWithItsOwnMessageBeforeReading)
@@ -191,6 +191,7 @@ TEST(SafeWriter, ReportsAFolderThatCannotBeCreated)
     QString error;
     EXPECT_FALSE(WriteFileAtomically(dir.path() + "/plain/sub/file", "data", &error));
     EXPECT_TRUE(error.contains("plain")) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("フォルダ \""))) << error.toStdString();
 }
 
 TEST(SafeWriter, LeavesADirectoryInTheWayAlone)
