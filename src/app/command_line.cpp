@@ -32,6 +32,8 @@ QString HelpText()
                "  --print-pdf OUT.pdf      印刷と同じ用紙一枚を PDF に書き出す (600 dpi、ウィンドウなし)\n"
                "                           write the sheet as the print command prints it into a PDF (600 "
                "dpi, without a window)\n"
+               "  --version                バージョンを表示する\n"
+               "                           show the version\n"
                "  --help                   この説明を表示する\n"
                "                           show this text\n")
                .arg(kMaxDpi);

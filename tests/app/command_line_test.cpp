@@ -65,7 +65,7 @@ TEST(CommandLine, HelpNamesEveryOptionInBothLanguages)
 {
     EXPECT_EQ(ParseCommandLine({"--help"}).mode, CommandLine::Help);
     const QString help = HelpText();
-    for (const char *option : {"--export-png", "--dpi", "--print-pdf"}) {
+    for (const char *option : {"--export-png", "--dpi", "--print-pdf", "--version", "--help"}) {
         const int at = help.indexOf(QStringLiteral("\n  ") + QString::fromLatin1(option) + u' ');
         ASSERT_GE(at, 0) << option;
         // The option's line is Japanese, the next English.
