@@ -2,14 +2,39 @@
 #include "platform/metafile_svg.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include <emf2svg.h>
 #include <libwmf/api.h>
 #include <libwmf/svg.h>
 
+namespace {
+
+std::uint32_t le32(const QByteArray &b, int at)
+{
+    return std::uint32_t(uchar(b[at])) | std::uint32_t(uchar(b[at + 1])) << 8 |
+           std::uint32_t(uchar(b[at + 2])) << 16 | std::uint32_t(uchar(b[at + 3])) << 24;
+}
+
+// The converter trusts the header's description (its length and offset) and reads past the buffer
+// when a damaged file points it outside; such a header is refused before the converter sees it.
+bool EmfHeaderDescriptionInside(const QByteArray &emf)
+{
+    if (emf.size() < 68)
+        return false;
+    const std::uint64_t recordSize = le32(emf, 4), count = le32(emf, 60), offset = le32(emf, 64);
+    if (recordSize > std::uint64_t(emf.size()))
+        return false;
+    return count == 0 || (offset >= 68 && offset + 2 * count <= recordSize);
+}
+
+} // namespace
+
 QByteArray EmfToSvg(const QByteArray &emf)
 {
+    if (!EmfHeaderDescriptionInside(emf))
+        return {};
     QByteArray input = emf; // the converter takes a writable buffer
     char empty[] = "";
     generatorOptions options{};
