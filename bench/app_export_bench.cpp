@@ -11,6 +11,7 @@
 #include "controls/qvshape.h"
 #include "document/zrd_format.h"
 #include "layout/card_copy.h"
+#include "photo_jpeg.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -29,25 +30,6 @@ QTemporaryDir &folder()
 {
     static QTemporaryDir dir;
     return dir;
-}
-
-QByteArray photoJpeg()
-{
-    // 4000 x 3000 with gradients and noise, so that the file is as large as a real photo's.
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    QRandomGenerator random(7);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int noise = int(random.bounded(24));
-            line[x] = qRgb((x / 16 + noise) & 0xFF, (y / 12 + noise) & 0xFF, ((x + y) / 28) & 0xFF);
-        }
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
-    return bytes;
 }
 
 const QByteArray &photo()
