@@ -1,4 +1,5 @@
 // The file commands with the dialogs scripted: names, extensions, prompts and the title line.
+#include "app/dialog_answers.h"
 #include "app/entry.h"
 #include "app/unit3.h"
 #include "common/scripted_modal.h"
@@ -136,25 +137,11 @@ TEST_F(FileCommands, NewGoesThroughPageSetupAndStartsModified)
 {
     TForm3 form;
     // New opens the wizard at its second page; no template is the way to page setup.
-    modal->answerDialog([](QDialog &d) {
-        auto &wizard = dynamic_cast<TWizardDlg &>(d);
-        wizard.FormActivate();
-        wizard.NotTemplateRBtn->click();
-        wizard.OKBtn->click();
-        return wizard.result();
-    });
-    modal->answerDialog([](QDialog &d) {
-        auto &dlg = dynamic_cast<TPageSetDlg &>(d);
-        EXPECT_EQ(dlg.windowTitle(), QStringLiteral("新規作成"));
-        dlg.FormActivate();
-        dlg.WidthMemo->setText(QStringLiteral("91"));
-        dlg.WidthMemoExit();
-        dlg.HeightMemo->setText(QStringLiteral("55"));
-        dlg.HeightMemoExit();
-        dlg.OKBtn->click();
-        return dlg.result();
-    });
+    AnswerWizardWithoutTemplate(*modal);
+    QString pageSetupTitle;
+    AnswerPageSetupWithCard(*modal, QStringLiteral("91"), QStringLiteral("55"), &pageSetupTitle);
     form.FileNewButton->click();
+    EXPECT_EQ(pageSetupTitle, QStringLiteral("新規作成"));
     ASSERT_NE(form.DrawPanel, nullptr);
     EXPECT_EQ(form.DrawPanel->size(), QSize(455, 275));
     EXPECT_FALSE(form.BackgroundPicture->isVisibleTo(form.DrawPanel));

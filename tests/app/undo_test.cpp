@@ -1,5 +1,6 @@
 // Undo and redo: every kind of change to the card comes back byte for byte, a drag is one step, the
 // saved state clears Modified, the text being typed is undone first, and Open, New and Clear start over.
+#include "app/dialog_answers.h"
 #include "app/unit3.h"
 #include "common/picture_samples.h"
 #include "common/scripted_modal.h"
@@ -368,23 +369,8 @@ TEST_F(Undo, OpenNewAndClearStartAnEmptyHistory)
 
     form->Width1Click(); // a setting, not a change
     modal->answerMessage(IDNO);
-    modal->answerDialog([](QDialog &d) {
-        auto &wizard = dynamic_cast<TWizardDlg &>(d);
-        wizard.FormActivate();
-        wizard.NotTemplateRBtn->click();
-        wizard.OKBtn->click();
-        return wizard.result();
-    });
-    modal->answerDialog([](QDialog &d) {
-        auto &dlg = dynamic_cast<TPageSetDlg &>(d);
-        dlg.FormActivate();
-        dlg.WidthMemo->setText(QStringLiteral("91"));
-        dlg.WidthMemoExit();
-        dlg.HeightMemo->setText(QStringLiteral("55"));
-        dlg.HeightMemoExit();
-        dlg.OKBtn->click();
-        return dlg.result();
-    });
+    AnswerWizardWithoutTemplate(*modal);
+    AnswerPageSetupWithCard(*modal, QStringLiteral("91"), QStringLiteral("55"));
     form->FileNewClick();
     ASSERT_NE(form->DrawPanel, nullptr);
     EXPECT_TRUE(form->History().HasCard());

@@ -1,5 +1,6 @@
 // The wizard's three choices carried out by the main window, at start-up and from New, with the
 // dialogs scripted: what was asked, and what the title and Modified become.
+#include "app/dialog_answers.h"
 #include "app/unit3.h"
 #include "common/scripted_modal.h"
 #include "controls/qvshape.h"
@@ -108,16 +109,7 @@ TEST_F(WizardChoices, ChoiceTwoGoesThroughPageSetupAndStartsModified)
         w.NotTemplateRBtn->click();
         w.OKBtn->click();
     });
-    modal->answerDialog([](QDialog &d) {
-        auto &dlg = dynamic_cast<TPageSetDlg &>(d);
-        dlg.FormActivate();
-        dlg.WidthMemo->setText(QStringLiteral("91"));
-        dlg.WidthMemoExit();
-        dlg.HeightMemo->setText(QStringLiteral("55"));
-        dlg.HeightMemoExit();
-        dlg.OKBtn->click();
-        return dlg.result();
-    });
+    AnswerPageSetupWithCard(*modal, QStringLiteral("91"), QStringLiteral("55"));
     form.ShowWizard(1);
     ASSERT_EQ(modal->asked.size(), 2u);
     EXPECT_EQ(modal->asked[1].text, QStringLiteral("新規作成"));

@@ -3,6 +3,7 @@
 #include "controls/LabelEx.h"
 #include "platform/graphics.h"
 
+#include "common/free_text.h"
 #include "render_helpers.h"
 
 #include <QPainter>
@@ -39,33 +40,6 @@ QImage drawLabel(const Case &c, QRect *bounds)
     return RenderWidget(panel);
 }
 
-// The same text drawn straight onto an image, nothing clipped.
-QImage drawFree(const Case &c, QPoint at)
-{
-    TFont f;
-    f.SetName(QString::fromUtf8(c.font));
-    f.SetSize(c.points);
-    f.SetStyle(c.style);
-    QFont font = f.ToQFont();
-    font.setLetterSpacing(QFont::AbsoluteSpacing, c.gap);
-    QImage image(900, 200, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setFont(font);
-    p.setPen(Qt::black);
-    p.drawText(at + QPoint(0, QFontMetrics(font).ascent()), c.caption);
-    return image;
-}
-
-int differing(const QImage &a, const QImage &b)
-{
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += (qGray(a.pixel(x, y)) < 160) != (qGray(b.pixel(x, y)) < 160);
-    return n;
-}
-
 } // namespace
 
 TEST(LabelInk, LetterSpacedGlyphsAreDrawnWhole)
@@ -82,8 +56,9 @@ TEST(LabelInk, LetterSpacedGlyphsAreDrawnWhole)
                     const Case c{font, 12, gap, style, caption};
                     QRect bounds;
                     const QImage label = drawLabel(c, &bounds);
-                    const QImage free = drawFree(c, bounds.topLeft());
-                    const int diff = differing(label, free);
+                    const QImage free = DrawFreeText(QString::fromUtf8(c.font), c.points, c.style, c.gap,
+                                                     c.caption, bounds.topLeft(), QSize(900, 200));
+                    const int diff = DifferingDarkPixels(label, free);
                     if (!dump.isEmpty()) {
                         label.save(QStringLiteral("%1/%2-label.png").arg(dump).arg(index));
                         free.save(QStringLiteral("%1/%2-free.png").arg(dump).arg(index));

@@ -1,5 +1,6 @@
 // Labels in scaled card copies: at 127, 300 and 600 dpi every glyph is drawn whole, as the same text
 // drawn at that scale without any clipping.
+#include "common/free_text.h"
 #include "controls/LabelEx.h"
 #include "controls/image.h"
 #include "layout/card_copy.h"
@@ -21,34 +22,6 @@ struct Caption
 int scaled(int value, int dpi)
 {
     return int(double(dpi) * value / 127 + 0.5);
-}
-
-// The text drawn at `dpi` straight onto a white image: font and gap scaled as a card copy scales them.
-QImage drawFree(const Caption &c, int points, int gap, QPoint at, QSize size, int dpi)
-{
-    TFont f;
-    f.SetName(QString::fromUtf8(c.font));
-    f.SetSize(MulDiv(points, dpi, 127));
-    f.SetStyle(c.style);
-    QFont font = f.ToQFont();
-    font.setLetterSpacing(QFont::AbsoluteSpacing, scaled(gap, dpi));
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setFont(font);
-    p.setPen(Qt::black);
-    p.drawText(at + QPoint(0, QFontMetrics(font).ascent()), c.text);
-    return image;
-}
-
-// Pixels dark in one image and not in the other.
-int differing(const QImage &a, const QImage &b)
-{
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += (qGray(a.pixel(x, y)) < 160) != (qGray(b.pixel(x, y)) < 160);
-    return n;
 }
 
 } // namespace
@@ -79,13 +52,15 @@ TEST(CardCopyLabels, GlyphsAreDrawnWholeAtEveryScale)
                 label->SetAutoSize(true);
                 label->SetAutoSize(false);
                 const QImage card = RenderCardImage(background, {label}, 455, 100, dpi);
+                // Font and gap scaled as a card copy scales them.
                 const QImage free =
-                    drawFree(c, 12, gap, QPoint(scaled(20, dpi), scaled(30, dpi)), card.size(), dpi);
+                    DrawFreeText(QString::fromUtf8(c.font), MulDiv(12, dpi, 127), c.style, scaled(gap, dpi),
+                                 c.text, QPoint(scaled(20, dpi), scaled(30, dpi)), card.size());
                 if (!dump.isEmpty()) {
                     card.save(QStringLiteral("%1/s%2-card.png").arg(dump).arg(index));
                     free.save(QStringLiteral("%1/s%2-free.png").arg(dump).arg(index));
                 }
-                EXPECT_EQ(differing(card, free), 0)
+                EXPECT_EQ(DifferingDarkPixels(card, free), 0)
                     << index << " " << c.text.toStdString() << " gap " << gap << " at " << dpi << " dpi";
                 delete label;
                 ++index;
