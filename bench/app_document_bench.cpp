@@ -5,6 +5,7 @@
 #include "controls/qvshape.h"
 #include "document/zrd_format.h"
 #include "jpeg/jpeg_image.h"
+#include "mixed_card.h"
 #include "photo_jpeg.h"
 
 #include <QApplication>
@@ -29,28 +30,8 @@ struct Sample
         path = dir.filePath(QStringLiteral("big.zrd"));
         TForm3 form;
         form.RebuildWorkSheet(455, 275);
-        form.BackgroundPicture->Picture().ReadData(QByteArray("\x0aTJPEGImage") +
-                                                   ZrdInt32(qint32(jpeg.size())) + jpeg);
-        for (int i = 0; i < 1000; ++i) {
-            const int x = (i * 37) % 430, y = (i * 53) % 250;
-            if (i % 2 == 0) {
-                auto *shape = new TQVShape(form.DrawPanel);
-                shape->SetShape(TQVShapeType(i % 8));
-                shape->SetLeft(x);
-                shape->SetTop(y);
-                shape->SetWidth(20);
-                shape->SetHeight(12);
-                shape->Pen().SetWidth(i % 4);
-                form.AttachCardObject(shape);
-            } else {
-                auto *label = new TLabelEx(form.DrawPanel);
-                label->SetAutoSize(false);
-                label->SetTransparent(true);
-                label->SetCaption(QStringLiteral("名刺 %1").arg(i));
-                label->SetBounds(x, y, 60, 16);
-                form.AttachCardObject(label);
-            }
-        }
+        SetJpegBackground(form, jpeg);
+        AddMixedObjects(form, 1000);
         form.SaveDocument(path);
     }
 };
