@@ -64,8 +64,8 @@ QString TForm3::ProgramVersionText() const
 
 void TForm3::UpdateDocumentCommands()
 {
-    for (QToolButton *b :
-         {FileSaveButton, PrintSetupButton, PrintPreviewButton, PrintButton, BGImageButton, GridButton})
+    for (QToolButton *b : {FileSaveButton, PrintSetupButton, PrintPreviewButton, PrintButton, BGImageButton,
+                           GridButton})
         b->setEnabled(DocumentOpen);
     // The menu items follow too, so their shortcuts cannot act on a document that is not there.
     FileMenuClick();
