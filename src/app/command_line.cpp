@@ -14,7 +14,7 @@ QString UsageText()
 {
     return QStringLiteral("usage: velmora [DOCUMENT.zrd]\n"
                           "       velmora --export-png OUT.png [--dpi N] DOCUMENT.zrd\n"
-                          "       velmora --print-pdf OUT.pdf DOCUMENT.zrd\n");
+                          "       velmora --print-pdf OUT.pdf [--offset X,Y] DOCUMENT.zrd\n");
 }
 
 QString HelpText()
@@ -32,6 +32,9 @@ QString HelpText()
                "  --print-pdf OUT.pdf      印刷と同じ用紙一枚を PDF に書き出す (600 dpi、ウィンドウなし)\n"
                "                           write the sheet as the print command prints it into a PDF (600 "
                "dpi, without a window)\n"
+               "  --offset X,Y             印刷位置の補正 (mm、右と下が +、-10〜+10、既定 0,0)\n"
+               "                           move every card and crop mark by X mm right and Y mm down (-10 "
+               "to +10; none unless given, whatever page setup keeps for PDF output)\n"
                "  --version                バージョンを表示する\n"
                "                           show the version\n"
                "  --help                   この説明を表示する\n"
@@ -45,9 +48,19 @@ CommandLine parsePrintPdf(const QStringList &arguments)
 {
     CommandLine line;
     line.mode = CommandLine::PrintPdf;
-    if (arguments.size() == 3) {
-        line.output = arguments[1];
-        line.documents << arguments[2];
+    QStringList files;
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] != QLatin1String("--offset")) {
+            files << arguments[i];
+        } else if (!ParseOffsetArgument(arguments.value(++i), line.offset)) {
+            line.mode = CommandLine::Usage;
+            line.error = QStringLiteral("--offset takes two millimetre values from -10 to +10, as 1.5,-0.7");
+            return line;
+        }
+    }
+    if (files.size() == 2) {
+        line.output = files[0];
+        line.documents << files[1];
     } else {
         line.mode = CommandLine::Usage;
         line.error = QStringLiteral("--print-pdf needs an output file and one document");

@@ -1,6 +1,8 @@
 // The program's command line: the GUI's one document argument, or a batch mode.
 #pragma once
 
+#include "layout/print_offset.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,7 @@ struct CommandLine
     QStringList documents; // the GUI's arguments, or the batch mode's document
     QString output;        // the file a batch mode writes
     int dpi = 127;         // the worksheet's own resolution: 5 pixels per millimetre
+    PrintOffset offset;    // --print-pdf's printer position offset, none unless given
     QString error;         // what is wrong with the arguments, for Usage
 };
 

@@ -65,7 +65,7 @@ int VelmoraMain(int argc, char **argv)
         if (line.mode == CommandLine::ExportPng)
             return ExportPng(line.documents.first(), line.output, line.dpi);
         if (line.mode == CommandLine::PrintPdf)
-            return PrintPdf(line.documents.first(), line.output);
+            return PrintPdf(line.documents.first(), line.output, line.offset);
         TForm3 window(line.documents);
         window.show();
         return app.exec();

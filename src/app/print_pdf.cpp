@@ -31,7 +31,7 @@ QPageLayout pdfPage(const PageLayout &layout)
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
-void printInto(const QString &outputPath, const TForm3 &form)
+void printInto(const QString &outputPath, const TForm3 &form, const PrintOffset &offset)
 {
     const QFileInfo target(outputPath);
     if (!target.absoluteDir().exists())
@@ -51,7 +51,9 @@ void printInto(const QString &outputPath, const TForm3 &form)
     printer.setDocName(QFileInfo(form.CurrentFileName).completeBaseName());
     {
         const UndrawablePictures undrawable;
-        PrintSheet(printer, form.sheetToPrint());
+        SheetToPrint sheet = form.sheetToPrint();
+        sheet.offset = offset;
+        PrintSheet(printer, sheet);
         // A sheet with a placeholder where a picture should be is no success; the partial file goes.
         if (!undrawable.List().isEmpty())
             throw VelmoraError(undrawable.List().join(u'\n'));
@@ -79,10 +81,10 @@ void printInto(const QString &outputPath, const TForm3 &form)
 
 } // namespace
 
-int PrintPdf(const QString &documentPath, const QString &outputPath)
+int PrintPdf(const QString &documentPath, const QString &outputPath, const PrintOffset &offset)
 {
     return RunOnDocument(documentPath, [&](TForm3 &form) {
-        printInto(outputPath, form);
+        printInto(outputPath, form, offset);
         return true;
     });
 }

@@ -14,6 +14,8 @@
 
 struct FileDialogRequest;
 struct PageSetupData;
+struct PrinterCalibration;
+struct PrintOffset;
 struct SheetToPrint;
 struct ZrdDocument;
 
@@ -57,6 +59,11 @@ public:
     void FilePrintClick();
     // What printing reads of the open document.
     SheetToPrint sheetToPrint() const;
+    // The printer's entry in the position offsets file, as page setup shows it; the printer's offset.
+    PrinterCalibration PrinterCalibrationNow();
+    PrintOffset PrinterOffsetNow();
+    // Where the offsets file is (the per-user configuration folder unless a test says otherwise).
+    QString PrinterOffsetsFile;
 
     // Documents. SaveDocument throws a file error when the file cannot be written, and then leaves the
     // previous file and Modified as they were. LoadDocument returns 0, or -1 after showing why not; a
@@ -146,6 +153,8 @@ private:
     // The document's card size and layout as the page setup dialog takes them, and taken back.
     PageSetupData pageSetupData() const;
     void takePageSetupData(const PageSetupData &document);
+    void storePrinterOffset(const PrinterCalibration &calibration);
+    QString offsetsFile() const;
 
     // The window's place and size while it was last neither maximized nor minimized.
     QRect normalGeometry_;

@@ -18,6 +18,7 @@ void TForm3::FilePreviewClick()
     commands.Print = [this] { FilePrintClick(); };
     TPreviewForm form(
         *this, Card(), PageLayout, [this] { return MeasurePrinter(Printer()); }, std::move(commands));
+    form.PrinterOffset = [this] { return PrinterOffsetNow(); };
     form.ApplyPlacement(SavedPreviewPlacement(WindowSettings));
     Application().Modal().execDialog(form);
     StorePreviewPlacement(WindowSettings, form.PlacementToSave());

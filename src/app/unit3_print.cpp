@@ -1,6 +1,8 @@
 // TForm3: the print command: the print dialog, then the sheet on the chosen printer.
 #include "app/unit3.h"
 
+#include "layout/calibration_sheet.h"
+#include "layout/pageset.h"
 #include "layout/print_sheet.h"
 #include "platform/application.h"
 
@@ -19,5 +21,28 @@ void TForm3::FilePrintClick()
     QPrinter &printer = Printer();
     if (!Application().Modal().printDialog(printer))
         return;
-    PrintSheet(printer, sheetToPrint());
+    SheetToPrint sheet = sheetToPrint();
+    sheet.offset = PrinterOffsetNow();
+    PrintSheet(printer, sheet);
+}
+
+PrinterCalibration TForm3::PrinterCalibrationNow()
+{
+    const QPrinter &printer = Printer();
+    PrinterCalibration calibration;
+    calibration.Key = PrinterOffsetKey(printer);
+    calibration.Title =
+        calibration.Key == PdfOffsetKey ? QStringLiteral("PDF ファイルへの出力") : printer.printerName();
+    calibration.Offset = PrinterOffsetFor(ReadPrinterOffsets(offsetsFile()), calibration.Key);
+    return calibration;
+}
+
+QString TForm3::offsetsFile() const
+{
+    return PrinterOffsetsFile.isEmpty() ? PrinterOffsetsPath() : PrinterOffsetsFile;
+}
+
+PrintOffset TForm3::PrinterOffsetNow()
+{
+    return PrinterCalibrationNow().Offset;
 }

@@ -36,8 +36,9 @@ TPageSetDlg::TPageSetDlg(const PageSetupData &data, PresetFiles files, QWidget *
     : QDialog(parent), Store(std::move(files), data.ProgramVersion)
 {
     setWindowTitle(data.NewDocument ? LoadStr(Str::NewDocument) : QStringLiteral("ページ設定"));
-    setFixedSize(ClientWidth, ClientHeight);
+    setFixedSize(ClientWidth, ClientHeight + OffsetStripHeight);
     buildControls();
+    buildOffsetControls();
 
     const PageLayout &l = data.Layout;
     FreeWorkSheetSize = data.Card();
@@ -103,6 +104,7 @@ void TPageSetDlg::FormActivate()
     YousiCB->setCurrentIndex(
         Store.FindPresetForLayout(documentPreset(), PresetSource, NewDocument, LegacyLayoutLoaded));
     YousiCBClick();
+    showOffset();
 }
 
 void TPageSetDlg::setEntryFieldsEnabled(bool enabled)
@@ -226,6 +228,7 @@ void TPageSetDlg::TanniMmRBClick()
 // others keep the pixels they had; all eight are then shown in the new unit.
 void TPageSetDlg::switchUnit(int unit)
 {
+    OffsetMemoExit();
     const bool toInches = unit == UnitInches;
     // Read every changed field before touching anything, so that a field that is no number leaves
     // the dialog as it was.
@@ -252,6 +255,7 @@ void TPageSetDlg::switchUnit(int unit)
     }
     for (const LengthField &f : entered)
         f.memo->Modified = false;
+    showOffset();
 }
 
 void TPageSetDlg::TanniPixRBClick()
@@ -385,6 +389,7 @@ void TPageSetDlg::DeleteBtnClick()
 
 void TPageSetDlg::OKBtnClick()
 {
+    OffsetMemoExit();
     WidthMemoExit();
     HeightMemoExit();
     UpdateLayout();

@@ -4,8 +4,11 @@
 
 #include "layout/page_setup_data.h"
 #include "layout/presets.h"
+#include "layout/print_offset.h"
 
 #include <QDialog>
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -17,6 +20,14 @@ class QScrollArea;
 class QSlider;
 class TLayoutDiagram;
 class TNumberMemo;
+
+// The printer whose position offset page setup shows and edits.
+struct PrinterCalibration
+{
+    QString Key;   // its entry in the offsets file
+    QString Title; // as the dialog names it
+    PrintOffset Offset;
+};
 
 class TPageSetDlg : public QDialog, public CardSize, public PaperSize, public CardGrid
 {
@@ -59,6 +70,16 @@ public:
     QPushButton *OKBtn;
     QPushButton *CancelBtn;
     QPushButton *LayoutBtn;
+    // The printer's position offset, below the layout: magnitudes in the unit, directions in the lists.
+    QGroupBox *OffsetGB;
+    TNumberMemo *OffsetXMemo;
+    TNumberMemo *OffsetYMemo;
+    QComboBox *OffsetXDirCB; // right, left
+    QComboBox *OffsetYDirCB; // down, up
+    QLabel *OffsetXUnitLabel;
+    QLabel *OffsetYUnitLabel;
+    QLabel *OffsetPrinterLabel;
+    QPushButton *CalibSheetBtn;
 
     // Working values (the card size, paper and grid are the bases); lengths in millimetres, with
     // their worksheet-pixel and inch forms.
@@ -75,6 +96,12 @@ public:
     bool NewDocument = false;
     bool LegacyLayoutLoaded = false;
     TPresetStore Store;
+    // The printer the offset group edits, and what prints the calibration sheet on the layout's paper:
+    // the printer it was printed on, or nothing when it was not printed.
+    PrinterCalibration Calibration;
+    std::function<std::optional<PrinterCalibration>(const PaperSize &)> PrintCalibration;
+    // Shows `calibration` in the offset group.
+    void SetCalibration(const PrinterCalibration &calibration);
 
     // Handlers.
     void FormActivate();
@@ -92,6 +119,9 @@ public:
     void NewBtnClick();
     void DeleteBtnClick();
     void OKBtnClick();
+    // Takes what was typed into an offset field (and the directions), then shows the offset again.
+    void OffsetMemoExit();
+    void CalibSheetBtnClick();
     // Recalculates the derived margins and redraws the diagram.
     void UpdateLayout();
     // Selects A4 or Letter in PaperSizeCB when the paper is exactly that size.
@@ -100,6 +130,8 @@ public:
     // The designed size of the dialog's client area.
     static constexpr int ClientWidth = 612;
     static constexpr int ClientHeight = 446;
+    // The offset group's strip under it.
+    static constexpr int OffsetStripHeight = 84;
 
 protected:
     // Closing with OK stays open, after message 1040, while the card has no size.
@@ -128,6 +160,8 @@ private:
     std::vector<LengthField> enteredLengths();
     std::vector<LengthField> allLengths();
     LayoutPreset documentPreset() const;
+    void buildOffsetControls();
+    void showOffset();
 
     bool activated_ = false;
 };

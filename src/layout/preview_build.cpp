@@ -34,7 +34,8 @@ void TPreviewForm::BuildPreview()
     cardTemplate->SetColor(clWhite);
     cardTemplate->SetName({});
     ScaleCardCopy(*cardTemplate, sheet->percent, 100);
-    for (const QPoint &origin : PreviewCardOrigins(grid_, sheet->printable, cardTemplate->size()))
+    const PrintOffset offset = PrinterOffset ? PrinterOffset() : PrintOffset();
+    for (const QPoint &origin : PreviewCardOrigins(grid_, sheet->printable, cardTemplate->size(), offset))
         PlacePreviewCard(*cardTemplate, origin.x(), origin.y());
 }
 

@@ -4,6 +4,7 @@
 
 #include "document/sheet_values.h"
 #include "layout/preview_placement.h"
+#include "layout/print_offset.h"
 #include "platform/printer_measures.h"
 
 #include <QDialog>
@@ -54,6 +55,9 @@ public:
     // Rebuilds the paper, the printable area and the cards from the printer and the layout. Throws
     // EPrinterError when the printer reports no paper, leaving the paper empty.
     void BuildPreview();
+
+    // The measured printer's position offset, read on every build; none shows the cards unmoved.
+    std::function<PrintOffset()> PrinterOffset;
 
     // The card panels on the sheet, columns outer and rows inner.
     QList<TPanel *> CardPanels() const;

@@ -4,6 +4,8 @@
 #include "dialogs/units.h"
 #include "layout/page_geometry.h"
 
+#include <cmath>
+
 std::optional<PreviewSheet> MeasurePreviewSheet(const PrinterMeasures &m)
 {
     for (int measure : {m.HorzRes, m.VertRes, m.HorzSize, m.VertSize, m.PhysicalWidth, m.PhysicalHeight})
@@ -27,14 +29,16 @@ std::optional<PreviewSheet> MeasurePreviewSheet(const PrinterMeasures &m)
     return sheet;
 }
 
-std::vector<QPoint> PreviewCardOrigins(const CardGrid &grid, const QRect &printable, QSize card)
+std::vector<QPoint> PreviewCardOrigins(const CardGrid &grid, const QRect &printable, QSize card,
+                                       const PrintOffset &offset)
 {
+    const float shiftX = std::round(offset.X * PreviewZoom), shiftY = std::round(offset.Y * PreviewZoom);
     const auto columns =
         VisibleCellSpans(grid.Retu, float(card.width()), grid.InsideMarginX * PreviewZoom,
-                         grid.LeftMargin * PreviewZoom - float(printable.left()), printable.width());
+                         grid.LeftMargin * PreviewZoom + shiftX - float(printable.left()), printable.width());
     const auto rows =
         VisibleCellSpans(grid.Dann, float(card.height()), grid.InsideMarginY * PreviewZoom,
-                         grid.TopMargin * PreviewZoom - float(printable.top()), printable.height());
+                         grid.TopMargin * PreviewZoom + shiftY - float(printable.top()), printable.height());
     std::vector<QPoint> origins;
     origins.reserve(columns.size() * rows.size());
     for (const CellSpan &c : columns)

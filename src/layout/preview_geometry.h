@@ -3,6 +3,7 @@
 #pragma once
 
 #include "document/sheet_values.h"
+#include "layout/print_offset.h"
 #include "platform/printer_measures.h"
 
 #include <QPoint>
@@ -27,5 +28,7 @@ std::optional<PreviewSheet> MeasurePreviewSheet(const PrinterMeasures &m);
 
 // The top-left corners, in the printable area's coordinates, of the cards that can be seen on it, columns
 // outer and rows inner: column i at trunc(LeftMargin x 2 - printable left + (card width + InsideMarginX
-// x 2) x i + 0.5), so that the margins are measured from the paper's edge; likewise down.
-std::vector<QPoint> PreviewCardOrigins(const CardGrid &grid, const QRect &printable, QSize card);
+// x 2) x i + 0.5), so that the margins are measured from the paper's edge; likewise down. The printer's
+// offset moves them as it moves the printed cards (rounded to whole screen pixels).
+std::vector<QPoint> PreviewCardOrigins(const CardGrid &grid, const QRect &printable, QSize card,
+                                       const PrintOffset &offset = {});

@@ -84,18 +84,21 @@ QPoint PrintCellOrigin(const CardSize &card, const PageLayout &layout, const Pri
     return {truncated(x - m.PhysicalOffsetX + 0.5), truncated(y - m.PhysicalOffsetY + 0.5)};
 }
 
-std::vector<QPoint> PrintCellOrigins(const CardSize &card, const PageLayout &layout, const PrinterMeasures &m)
+std::vector<QPoint> PrintCellOrigins(const CardSize &card, const PageLayout &layout, const PrinterMeasures &m,
+                                     const PrintOffset &offset)
 {
     std::vector<QPoint> origins;
     if (!PrinterMeasuresUsable(m))
         return origins;
+    const QPoint shift = OffsetInPrinterPixels(offset, m);
     for (int i = 0; i < columnsOf(layout); ++i)
         for (int j = 0; j < rowsOf(layout); ++j)
-            origins.push_back(PrintCellOrigin(card, layout, m, i, j));
+            origins.push_back(PrintCellOrigin(card, layout, m, i, j) + shift);
     return origins;
 }
 
-std::vector<QLine> CropMarkLines(const CardSize &card, const PageLayout &layout, const PrinterMeasures &m)
+std::vector<QLine> CropMarkLines(const CardSize &card, const PageLayout &layout, const PrinterMeasures &m,
+                                 const PrintOffset &offset)
 {
     std::vector<QLine> lines;
     if (!layout.Tonbo || !PrinterMeasuresUsable(m))
@@ -119,5 +122,8 @@ std::vector<QLine> CropMarkLines(const CardSize &card, const PageLayout &layout,
                 lines.insert(lines.end(), {QLine(e.x1 + a, e.y0, e.x1 + 2 * a, e.y0),
                                            QLine(e.x1 + a, e.y1, e.x1 + 2 * a, e.y1)});
         }
+    const QPoint shift = OffsetInPrinterPixels(offset, m);
+    for (QLine &line : lines)
+        line.translate(shift);
     return lines;
 }

@@ -4,6 +4,7 @@
 
 #include "document/sheet_values.h"
 #include "layout/page_layout.h"
+#include "layout/print_offset.h"
 #include "platform/printer_measures.h"
 
 #include <QLine>
@@ -22,11 +23,13 @@ int PrintScalePercent(const CardSize &card, const PageLayout &layout, const Prin
 QPoint PrintCellOrigin(const CardSize &card, const PageLayout &layout, const PrinterMeasures &m, int column,
                        int row);
 
-// Every cell's printed corner, columns outer and rows inner; none for zero columns or rows.
-std::vector<QPoint> PrintCellOrigins(const CardSize &card, const PageLayout &layout,
-                                     const PrinterMeasures &m);
+// Every cell's printed corner, columns outer and rows inner, moved by the printer's offset; none for zero
+// columns or rows.
+std::vector<QPoint> PrintCellOrigins(const CardSize &card, const PageLayout &layout, const PrinterMeasures &m,
+                                     const PrintOffset &offset = {});
 
 // The crop marks: 2 mm lines starting 2 mm outside the block of nominal cells (overhang ignored), one for
 // every cut line on each of the four sides; each runs from p1 towards p2, p2 itself not drawn. None when
-// Tonbo is off.
-std::vector<QLine> CropMarkLines(const CardSize &card, const PageLayout &layout, const PrinterMeasures &m);
+// Tonbo is off. Moved by the printer's offset, as the cards are.
+std::vector<QLine> CropMarkLines(const CardSize &card, const PageLayout &layout, const PrinterMeasures &m,
+                                 const PrintOffset &offset = {});

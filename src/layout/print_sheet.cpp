@@ -89,7 +89,7 @@ void paintCard(QPainter &painter, const CardLayers &card, QPoint origin)
 
 void PaintSheet(QPainter &painter, const PrinterMeasures &m, const SheetToPrint &sheet)
 {
-    const std::vector<QPoint> origins = PrintCellOrigins(sheet.card, sheet.layout, m);
+    const std::vector<QPoint> origins = PrintCellOrigins(sheet.card, sheet.layout, m, sheet.offset);
     if (origins.empty())
         return;
     const int percent = PrintScalePercent(sheet.card, sheet.layout, m);
@@ -98,7 +98,7 @@ void PaintSheet(QPainter &painter, const PrinterMeasures &m, const SheetToPrint 
 
     // The printer canvas's default pen: black, one printer pixel wide. Each mark covers the pixels from
     // its first point up to its second, as a one-pixel-wide filled strip, which every device draws alike.
-    for (const QLine &line : CropMarkLines(sheet.card, sheet.layout, m)) {
+    for (const QLine &line : CropMarkLines(sheet.card, sheet.layout, m, sheet.offset)) {
         const QRect strip = line.dx() != 0 ? QRect(line.x1(), line.y1(), line.dx(), 1)
                                            : QRect(line.x1(), line.y1(), 1, line.dy());
         painter.fillRect(strip, Qt::black);
@@ -121,6 +121,11 @@ QString printerTitle(const QPrinter &printer)
 
 void PrintSheet(QPrinter &printer, const SheetToPrint &sheet)
 {
+    PrintPage(printer, [&](QPainter &painter, const PrinterMeasures &m) { PaintSheet(painter, m, sheet); });
+}
+
+void PrintPage(QPrinter &printer, const std::function<void(QPainter &, const PrinterMeasures &)> &paint)
+{
     const PrinterMeasures m = MeasurePrinter(printer);
     if (!PrinterMeasuresUsable(m))
         throw EPrinterError(
@@ -130,7 +135,7 @@ void PrintSheet(QPrinter &printer, const SheetToPrint &sheet)
         throw EPrinterError(
             QStringLiteral("プリンタ \"%1\" で印刷を開始できません。").arg(printerTitle(printer)));
     try {
-        PaintSheet(painter, m, sheet);
+        paint(painter, m);
     } catch (...) {
         printer.abort();
         painter.end();

@@ -4,9 +4,11 @@
 
 #include "document/sheet_values.h"
 #include "layout/page_layout.h"
+#include "layout/print_offset.h"
 #include "platform/printer_measures.h"
 
 #include <QList>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -16,13 +18,14 @@ class TImage;
 class TPanel;
 
 // What a sheet is printed from: the worksheet's background and objects (bottom first), the card size
-// and the layout.
+// and the layout, and the printer's position offset.
 struct SheetToPrint
 {
     const TImage &background;
     const QList<QWidget *> &objects;
     CardSize card;
     PageLayout layout;
+    PrintOffset offset{};
 };
 
 // The hidden card copy printing paints: background and objects copied through component streams,
@@ -32,6 +35,11 @@ std::unique_ptr<TPanel> ComposePrintPanel(const SheetToPrint &sheet);
 // Paints the sheet on a painter whose origin is the printable area's top-left corner of a device with
 // the measures `m`. Nothing is painted for zero columns or rows.
 void PaintSheet(QPainter &painter, const PrinterMeasures &m, const SheetToPrint &sheet);
+
+// One page on `printer`: starts the job, runs `paint` with the printer's measures, ends the job. Throws
+// EPrinterError when the printer has no printable area, the job cannot be started or the printer reports
+// a failure or a cancelled job; a failure inside `paint` aborts the job and is passed on.
+void PrintPage(QPrinter &printer, const std::function<void(QPainter &, const PrinterMeasures &)> &paint);
 
 // One page on `printer`: starts the job, paints the sheet, ends the job. Throws EPrinterError when the
 // job cannot be started or the printer reports a failure or a cancelled job; the card is only read.

@@ -19,5 +19,7 @@ PrinterMeasures MeasurePrinter(const QPrinter &printer)
     m.PhysicalHeight = full.height();
     m.PhysicalOffsetX = paint.x();
     m.PhysicalOffsetY = paint.y();
+    m.LogPixelsX = dpi;
+    m.LogPixelsY = dpi;
     return m;
 }

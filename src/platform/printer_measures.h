@@ -1,4 +1,4 @@
-// The eight device measures printing and the preview read from a printer, in one value so that tests
+// The device measures printing and the preview read from a printer, in one value so that tests
 // can give exact ones (a 600-dpi A4 printer) without a printer.
 #pragma once
 
@@ -14,6 +14,8 @@ struct PrinterMeasures
     int PhysicalHeight = 0;  // paper height, printer pixels
     int PhysicalOffsetX = 0; // paper edge to printable area, printer pixels
     int PhysicalOffsetY = 0;
+    int LogPixelsX = 0; // printer pixels per inch, across; 0 when not known
+    int LogPixelsY = 0;
 };
 
 // Read from the printer's page layout at its resolution.

@@ -102,6 +102,7 @@ constexpr int PicturePlace = 1167;
 constexpr int PictureName = 1168;
 constexpr int CatchPhraseName = 1169;
 constexpr int BackgroundPictureName = 1170;
+constexpr int PrintOffsetWriteFailed = 1171;
 constexpr int JpegNoResize = 65520;
 constexpr int JpegError = 65521;
 constexpr int JpegFileDescription = 65522;

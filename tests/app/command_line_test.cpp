@@ -61,11 +61,34 @@ TEST(CommandLine, PrintPdfTakesAnOutputAndOneDocument)
     }
 }
 
+TEST(CommandLine, PrintPdfTakesAnOffsetInMillimetres)
+{
+    EXPECT_EQ(ParseCommandLine({"--print-pdf", "sheet.pdf", "card.zrd"}).offset, PrintOffset());
+    for (const QStringList &args :
+         {QStringList{"--print-pdf", "sheet.pdf", "--offset", "1.5,-0.7", "card.zrd"},
+          QStringList{"--print-pdf", "--offset", "1.5,-0.7", "sheet.pdf", "card.zrd"},
+          QStringList{"--print-pdf", "sheet.pdf", "card.zrd", "--offset", "1.5,-0.7"}}) {
+        const CommandLine line = ParseCommandLine(args);
+        EXPECT_EQ(line.mode, CommandLine::PrintPdf) << args.join(u' ').toStdString();
+        EXPECT_EQ(line.output, QStringLiteral("sheet.pdf"));
+        EXPECT_EQ(line.documents, QStringList{"card.zrd"});
+        EXPECT_EQ(line.offset, (PrintOffset{1.5f, -0.7f}));
+    }
+    for (const char *bad : {"1.5", "12,0", "x,y", "1.5,-0.7,2"}) {
+        const CommandLine wrong = ParseCommandLine({"--print-pdf", "sheet.pdf", "--offset", bad, "card.zrd"});
+        EXPECT_EQ(wrong.mode, CommandLine::Usage) << bad;
+        EXPECT_TRUE(wrong.error.contains(QStringLiteral("--offset"))) << bad;
+    }
+    EXPECT_EQ(ParseCommandLine({"--print-pdf", "sheet.pdf", "card.zrd", "--offset"}).mode,
+              CommandLine::Usage);
+    EXPECT_TRUE(UsageText().contains(QStringLiteral("--offset X,Y")));
+}
+
 TEST(CommandLine, HelpNamesEveryOptionInBothLanguages)
 {
     EXPECT_EQ(ParseCommandLine({"--help"}).mode, CommandLine::Help);
     const QString help = HelpText();
-    for (const char *option : {"--export-png", "--dpi", "--print-pdf", "--version", "--help"}) {
+    for (const char *option : {"--export-png", "--dpi", "--print-pdf", "--offset", "--version", "--help"}) {
         const int at = help.indexOf(QStringLiteral("\n  ") + QString::fromLatin1(option) + u' ');
         ASSERT_GE(at, 0) << option;
         // The option's line is Japanese, the next English.

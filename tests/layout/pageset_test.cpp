@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,7 +79,11 @@ TEST(PageSetDlg, DefaultLayoutOnA4)
     ScopedScriptedModal modal;
     TPageSetDlg dlg(documentData(), f.folder.files());
     EXPECT_EQ(dlg.windowTitle(), "ページ設定");
-    EXPECT_EQ(dlg.size(), QSize(612, 446));
+    // The layout controls keep their 612 x 446; the printer offset group is a strip under them.
+    EXPECT_EQ(dlg.ScrollBox1->geometry(), QRect(0, 0, 612, 446));
+    EXPECT_EQ(dlg.size(), QSize(612, 446 + TPageSetDlg::OffsetStripHeight));
+    EXPECT_GE(dlg.OffsetGB->y(), 446);
+    EXPECT_LE(dlg.OffsetGB->geometry().bottom(), dlg.height());
     dlg.FormActivate();
     EXPECT_TRUE(modal->asked.empty());
     EXPECT_EQ(dlg.YousiCB->currentIndex(), 0);

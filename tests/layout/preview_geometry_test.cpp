@@ -158,3 +158,19 @@ TEST(PreviewPlacement, TheBoundsKeptFollowTheWindowState)
 }
 
 } // namespace
+
+TEST(PreviewCards, ThePrintersOffsetMovesEveryCardByItsScreenPixels)
+{
+    const auto sheet = MeasurePreviewSheet(a4At600Dpi());
+    ASSERT_TRUE(sheet);
+    const QSize card(182, 110);
+    const auto plain = PreviewCardOrigins(CardGrid{}, sheet->printable, card);
+    // Two screen pixels per millimetre: +1.5 mm is 3 pixels right, -0.7 mm one pixel up (rounded).
+    const auto moved = PreviewCardOrigins(CardGrid{}, sheet->printable, card, {1.5f, -0.7f});
+    ASSERT_EQ(moved.size(), plain.size());
+    for (size_t k = 0; k < plain.size(); ++k)
+        EXPECT_EQ(moved[k] - plain[k], QPoint(3, -1)) << k;
+    const auto far = PreviewCardOrigins(CardGrid{}, sheet->printable, card, {-10.0f, 10.0f});
+    ASSERT_EQ(far.size(), plain.size());
+    EXPECT_EQ(far[0] - plain[0], QPoint(-20, 20));
+}

@@ -141,3 +141,33 @@ TEST(PrintGeometry, AbsurdStoredLayoutsStayFinite)
     EXPECT_EQ(origins.size(), 3000u);
     EXPECT_EQ(origins.front().x(), std::numeric_limits<int>::max());
 }
+
+TEST(PrintGeometry, ThePrintersOffsetMovesEveryCardAndEveryCropMarkAlike)
+{
+    const CardSize card;
+    PageLayout layout; // two columns, five rows, crop marks on
+    layout.Overhang = 2;
+    PrinterMeasures m = laser600();
+    m.LogPixelsX = m.LogPixelsY = 600;
+    const PrintOffset offset{1.5f, -0.7f};
+    // 1.5 mm and -0.7 mm at 600 dpi, each within a twentieth of a millimetre of the wanted length.
+    const QPoint shift(35, -17);
+    const auto plain = PrintCellOrigins(card, layout, m);
+    const auto moved = PrintCellOrigins(card, layout, m, offset);
+    ASSERT_EQ(moved.size(), 10u);
+    for (size_t k = 0; k < plain.size(); ++k)
+        EXPECT_EQ(moved[k] - plain[k], shift) << k;
+    const auto marks = CropMarkLines(card, layout, m);
+    const auto movedMarks = CropMarkLines(card, layout, m, offset);
+    ASSERT_EQ(movedMarks.size(), marks.size());
+    ASSERT_FALSE(marks.empty());
+    for (size_t k = 0; k < marks.size(); ++k) {
+        EXPECT_EQ(movedMarks[k].p1() - marks[k].p1(), shift) << k;
+        EXPECT_EQ(movedMarks[k].p2() - marks[k].p2(), shift) << k;
+    }
+    // The scale is the printer's own: an offset neither enlarges nor shrinks the card.
+    EXPECT_EQ(PrintScalePercent(card, layout, m), 483);
+    // With crop marks off there are still none.
+    layout.Tonbo = false;
+    EXPECT_TRUE(CropMarkLines(card, layout, m, offset).empty());
+}
