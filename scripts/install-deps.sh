@@ -22,6 +22,7 @@ build=(
   libwmf-dev          # WMF renderer
   libexpat1-dev       # libwmf's link line asks for -lexpat
   libfontconfig-dev   # the font list's Japanese family names come from fontconfig
+  libqpdf-dev         # qpdf: printed PDFs get the JPEG pictures' own files
 )
 tests=(
   libgtest-dev        # unit tests
@@ -40,6 +41,7 @@ tests=(
   shared-mime-info    # update-mime-database on the document type (test)
   lintian             # scripts/check-package.sh checks the package with it
   poppler-utils       # pdftoppm, pdftotext, pdfimages: the printing tests read the PDFs they print
+  qpdf                # qpdf --check: the printing tests check the structure of the PDFs they print
   cups                # cupsd and lpadmin: the print queue test starts a CUPS server of its own
   printer-driver-cups-pdf # the PDF-writing queue that server prints to
 )

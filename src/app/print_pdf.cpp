@@ -12,11 +12,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
 
 namespace {
 
@@ -37,46 +32,21 @@ void printInto(const QString &outputPath, const TForm3 &form, const PrintOffset 
     if (!target.absoluteDir().exists())
         throw EFileError(QStringLiteral("Cannot write \"%1\": the folder %2 does not exist")
                              .arg(outputPath, target.absolutePath()));
-    // Printed beside the target and renamed over it only when complete.
-    QTemporaryFile partial(target.absolutePath() + QStringLiteral("/.velmora-print-XXXXXX.pdf"));
-    if (!partial.open())
-        throw EFileError(QStringLiteral("Cannot write \"%1\": %2").arg(outputPath, partial.errorString()));
-    partial.close();
-
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setResolution(PrintPdfResolution);
     printer.setPageLayout(pdfPage(form.PageLayout));
-    printer.setOutputFileName(partial.fileName());
+    // Printing writes the file beside its place and puts it there only when complete.
+    printer.setOutputFileName(outputPath);
     printer.setDocName(QFileInfo(form.CurrentFileName).completeBaseName());
-    {
-        const UndrawablePictures undrawable;
-        SheetToPrint sheet = form.sheetToPrint();
-        sheet.offset = offset;
-        PrintSheet(printer, sheet);
-        // A sheet with a placeholder where a picture should be is no success; the partial file goes.
+    const UndrawablePictures undrawable;
+    SheetToPrint sheet = form.sheetToPrint();
+    sheet.offset = offset;
+    PrintSheet(printer, sheet, [&] {
+        // A sheet with a placeholder where a picture should be is no success; no file is written.
         if (!undrawable.List().isEmpty())
             throw VelmoraError(undrawable.List().join(u'\n'));
-    }
-
-    // The temporary file is private to its owner; the PDF gets the permissions a new file gets, or those
-    // of the file it replaces.
-    const QByteArray partialName = QFile::encodeName(partial.fileName());
-    const QByteArray targetName = QFile::encodeName(outputPath);
-    struct stat existing;
-    mode_t mode = 0;
-    if (::stat(targetName.constData(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::chmod(partialName.constData(), mode);
-    if (std::rename(partialName.constData(), targetName.constData()) != 0)
-        throw EFileError(QStringLiteral("Cannot write \"%1\": %2")
-                             .arg(outputPath, QString::fromLocal8Bit(std::strerror(errno))));
-    partial.setAutoRemove(false);
+    });
 }
 
 } // namespace

@@ -4,12 +4,17 @@
 #include "controls/image.h"
 #include "editor/drawpanel.h"
 #include "layout/card_copy.h"
+#include "layout/pdf_pictures.h"
 #include "layout/print_geometry.h"
 #include "platform/errors.h"
+#include "platform/file_io.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
+#include <QTemporaryFile>
+#include <limits>
 #include <variant>
 #include <vector>
 
@@ -61,7 +66,7 @@ CardLayers recordCard(TPanel &panel)
     return card;
 }
 
-void paintCard(QPainter &painter, const CardLayers &card, QPoint origin)
+void paintCard(QPainter &painter, const CardLayers &card, QPoint origin, PdfJpegPictures *jpegs)
 {
     painter.save();
     painter.translate(origin);
@@ -78,7 +83,14 @@ void paintCard(QPainter &painter, const CardLayers &card, QPoint origin)
             const TImage *image = std::get<const TImage *>(layer);
             painter.translate(image->pos());
             painter.setClipRect(image->rect(), Qt::IntersectClip);
-            image->PaintPicture(painter);
+            if (!jpegs || !jpegs->Draw(painter, *image)) {
+                // Qt's PDF engine writes images as JPEG unless told otherwise: bitmaps, icons and PNG
+                // pictures stay lossless; a JPEG drawn here is one the PDF cannot carry as it is.
+                const TGraphic *graphic = image->Picture().Graphic();
+                painter.setRenderHint(QPainter::LosslessImageRendering,
+                                      !graphic || graphic->ClassName() != QStringLiteral("TJPEGImage"));
+                image->PaintPicture(painter);
+            }
         }
         painter.restore();
     }
@@ -87,7 +99,8 @@ void paintCard(QPainter &painter, const CardLayers &card, QPoint origin)
 
 } // namespace
 
-void PaintSheet(QPainter &painter, const PrinterMeasures &m, const SheetToPrint &sheet)
+void PaintSheet(QPainter &painter, const PrinterMeasures &m, const SheetToPrint &sheet,
+                PdfJpegPictures *jpegs)
 {
     const std::vector<QPoint> origins = PrintCellOrigins(sheet.card, sheet.layout, m, sheet.offset);
     if (origins.empty())
@@ -106,7 +119,7 @@ void PaintSheet(QPainter &painter, const PrinterMeasures &m, const SheetToPrint 
 
     const CardLayers card = recordCard(*panel);
     for (const QPoint &origin : origins)
-        paintCard(painter, card, origin);
+        paintCard(painter, card, origin, jpegs);
 }
 
 namespace {
@@ -117,33 +130,79 @@ QString printerTitle(const QPrinter &printer)
     return printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
 }
 
-} // namespace
-
-void PrintSheet(QPrinter &printer, const SheetToPrint &sheet)
+QString cannotStart(const QString &title)
 {
-    PrintPage(printer, [&](QPainter &painter, const PrinterMeasures &m) { PaintSheet(painter, m, sheet); });
+    return QStringLiteral("プリンタ \"%1\" で印刷を開始できません。").arg(title);
 }
 
-void PrintPage(QPrinter &printer, const std::function<void(QPainter &, const PrinterMeasures &)> &paint)
+using PagePainter = std::function<void(QPainter &, const PrinterMeasures &)>;
+
+void printPage(QPrinter &printer, const QString &title, const PagePainter &paint, const PrintCheck &check)
 {
     const PrinterMeasures m = MeasurePrinter(printer);
     if (!PrinterMeasuresUsable(m))
-        throw EPrinterError(
-            QStringLiteral("プリンタ \"%1\" の印刷可能範囲がありません。").arg(printerTitle(printer)));
+        throw EPrinterError(QStringLiteral("プリンタ \"%1\" の印刷可能範囲がありません。").arg(title));
     QPainter painter;
     if (!painter.begin(&printer))
-        throw EPrinterError(
-            QStringLiteral("プリンタ \"%1\" で印刷を開始できません。").arg(printerTitle(printer)));
+        throw EPrinterError(cannotStart(title));
     try {
         paint(painter, m);
+        if (check)
+            check();
     } catch (...) {
         printer.abort();
         painter.end();
         throw;
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        throw EPrinterError(
-            QStringLiteral("プリンタ \"%1\" で印刷できませんでした。").arg(printerTitle(printer)));
+        throw EPrinterError(QStringLiteral("プリンタ \"%1\" で印刷できませんでした。").arg(title));
     if (printer.printerState() == QPrinter::Aborted)
         throw EPrinterError(QStringLiteral("印刷は中止されました。"));
+}
+
+// Qt writes the PDF into a temporary file beside the target; the JPEG pictures go in afterwards and
+// the result replaces the target in one step.
+void printPdf(QPrinter &printer, const SheetToPrint &sheet, const PrintCheck &check)
+{
+    const QString target = printer.outputFileName();
+    QTemporaryFile partial(QFileInfo(target).absolutePath() + QStringLiteral("/.velmora-print-XXXXXX.pdf"));
+    if (!partial.open())
+        throw EPrinterError(cannotStart(target) + QStringLiteral(" (%1)").arg(partial.errorString()));
+    partial.close();
+    PdfJpegPictures jpegs;
+    printer.setOutputFileName(partial.fileName());
+    try {
+        printPage(
+            printer, target,
+            [&](QPainter &painter, const PrinterMeasures &m) { PaintSheet(painter, m, sheet, &jpegs); },
+            check);
+    } catch (...) {
+        printer.setOutputFileName(target);
+        throw;
+    }
+    printer.setOutputFileName(target);
+
+    QByteArray pdf = ReadWholeFile(partial.fileName(), std::numeric_limits<qint64>::max());
+    if (!jpegs.Pictures().empty())
+        pdf = ReplacePdfPlaceholders(pdf, jpegs.Pictures());
+    QString error;
+    if (!WriteFileAtomically(target, pdf, &error))
+        throw EFileError(error);
+}
+
+} // namespace
+
+void PrintSheet(QPrinter &printer, const SheetToPrint &sheet, const PrintCheck &check)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        printPdf(printer, sheet, check);
+    else
+        printPage(
+            printer, printerTitle(printer),
+            [&](QPainter &painter, const PrinterMeasures &m) { PaintSheet(painter, m, sheet); }, check);
+}
+
+void PrintPage(QPrinter &printer, const std::function<void(QPainter &, const PrinterMeasures &)> &paint)
+{
+    printPage(printer, printerTitle(printer), paint, {});
 }

@@ -120,8 +120,7 @@ TEST_F(PrintPdfTest, TextStaysTextAndThePictureIsEmbeddedOnce)
     for (int i = 2; i < lines.size(); ++i) {
         const QStringList columns = lines[i].simplified().split(u' ');
         EXPECT_EQ(columns.value(2), QStringLiteral("image"));
-        // The background as decoded for the printer: the whole file, as it is smaller than the 2,148
-        // pixels the card covers.
+        // The background's own JPEG file, at its full 910 pixels.
         EXPECT_EQ(columns.value(3).toInt(), 910);
         objects.insert(columns.value(10));
     }

@@ -87,14 +87,19 @@ std::optional<QByteArray> RunTool(const QString &program, const QStringList &arg
     return process.readAllStandardOutput();
 }
 
-QImage RasterisePdf(const QString &pdf, int dpi, QString *error)
+QImage RasterisePdf(const QString &pdf, int dpi, QString *error, bool colour)
 {
     QTemporaryDir dir;
     const QString stem = dir.filePath(QStringLiteral("page"));
-    if (!RunTool(QStringLiteral("pdftoppm"),
-                 {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png"),
-                  QStringLiteral("-singlefile"), pdf, stem},
-                 error))
+    QStringList arguments = {QStringLiteral("-r"),
+                             QString::number(dpi),
+                             QStringLiteral("-png"),
+                             QStringLiteral("-singlefile"),
+                             pdf,
+                             stem};
+    if (!colour)
+        arguments.prepend(QStringLiteral("-gray"));
+    if (!RunTool(QStringLiteral("pdftoppm"), arguments, error))
         return {};
     // An A4 page at 600 dpi is larger than Qt reads by default.
     QImageReader reader(stem + QStringLiteral(".png"));
@@ -102,7 +107,7 @@ QImage RasterisePdf(const QString &pdf, int dpi, QString *error)
     const QImage page = reader.read();
     if (page.isNull() && error)
         *error = QStringLiteral("pdftoppm wrote no readable page");
-    return page.convertToFormat(QImage::Format_Grayscale8);
+    return page.convertToFormat(colour ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
 }
 
 QRect DarkBox(const QImage &page, QRect window)

@@ -25,8 +25,8 @@ QString WriteCardWithAHugeClaim(const QString &path);
 // Runs a program to its end; its standard output, or nothing (with the reason in `error`).
 std::optional<QByteArray> RunTool(const QString &program, const QStringList &arguments, QString *error);
 
-// The first page of a PDF as a grey image at `dpi`, through pdftoppm.
-QImage RasterisePdf(const QString &pdf, int dpi, QString *error);
+// The first page of a PDF as a grey (or RGB) image at `dpi`, through pdftoppm.
+QImage RasterisePdf(const QString &pdf, int dpi, QString *error, bool colour = false);
 
 // The box of the dark pixels inside `window`, empty when there are none.
 QRect DarkBox(const QImage &page, QRect window);

@@ -91,3 +91,15 @@ int FindMarker(const QByteArray &jpeg, unsigned char code, int n)
         from = at + 2;
     }
 }
+
+QByteArray EncodeArithmeticJpeg(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    return compress(
+        rgb.width(), rgb.height(), 3, JCS_RGB,
+        [](jpeg_compress_struct &c) {
+            jpeg_set_quality(&c, 95, TRUE);
+            c.arith_code = TRUE;
+        },
+        [&](int y, unsigned char *row) { std::copy_n(rgb.constScanLine(y), rgb.width() * 3, row); });
+}

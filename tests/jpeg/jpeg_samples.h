@@ -16,3 +16,6 @@ QByteArray EncodeCmykJpeg(int width, int height, std::array<std::uint8_t, 4> sto
 
 // Offset of the n-th (0-based) occurrence of marker 0xFF `code`, or -1.
 int FindMarker(const QByteArray &jpeg, unsigned char code, int n = 0);
+
+// The image with arithmetic entropy coding instead of Huffman coding.
+QByteArray EncodeArithmeticJpeg(const QImage &image);
