@@ -3,7 +3,8 @@
 //
 // Figures to compare: LoadAndExport/10000 at most 12 x LoadAndExport/1000 and under 0.5 s;
 // OpenInWindow/10000 under 0.6 s; PhotoExport/127 at most 1.15 x PlainQtPhotoCard; PhotoExport/600
-// under 0.5 s.
+// under 0.5 s; PhotoExportPeakMemory/127 (the program itself, run as a child) under 45 MiB, beside
+// EmptyCardPeakMemory, the same program writing an empty card (what Qt and the fonts take).
 #include "app/export_png.h"
 #include "app/unit3.h"
 #include "controls/LabelEx.h"
@@ -21,8 +22,14 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <map>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -179,6 +186,71 @@ void BM_PngEncode600(benchmark::State &state)
     state.counters["bytes"] = double(size);
 }
 
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Runs the program in a child process and reports the child's peak resident memory in MiB; the child's
+// standard output and error are dropped.
+double childPeakMiB(const QStringList &arguments)
+{
+    const QByteArray program =
+        (QCoreApplication::applicationDirPath() + QStringLiteral("/../velmora")).toLocal8Bit();
+    std::vector<QByteArray> args{program};
+    for (const QString &a : arguments)
+        args.push_back(a.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::freopen("/dev/null", "w", stdout);
+        std::freopen("/dev/null", "w", stderr);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        execv(program.constData(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return double(usage.ru_maxrss) / 1024.0; // kilobytes
+}
+
+// Peak memory of `velmora --export-png` on the photo card at that resolution.
+void BM_PhotoExportPeakMemory(benchmark::State &state)
+{
+    const QString doc = photoCard();
+    const QString out = folder().filePath(QStringLiteral("peak.png"));
+    std::vector<double> peaks;
+    for (auto _ : state) {
+        peaks.push_back(childPeakMiB({QStringLiteral("--export-png"), out, QStringLiteral("--dpi"),
+                                      QString::number(state.range(0)), doc}));
+        if (peaks.back() < 0)
+            state.SkipWithError("export failed");
+    }
+    state.counters["peak_MiB"] = median(peaks);
+}
+
+// The reference: the same program exporting an empty card, which holds what Qt and the fonts take.
+void BM_EmptyCardPeakMemory(benchmark::State &state)
+{
+    const QString doc = mixedCard(0);
+    const QString out = folder().filePath(QStringLiteral("peak-empty.png"));
+    std::vector<double> peaks;
+    for (auto _ : state) {
+        peaks.push_back(childPeakMiB({QStringLiteral("--export-png"), out, doc}));
+        if (peaks.back() < 0)
+            state.SkipWithError("export failed");
+    }
+    state.counters["peak_MiB"] = median(peaks);
+}
+
 BENCHMARK(BM_PngEncode600)->Arg(-1)->Arg(30)->Arg(50)->Arg(70)->Arg(90)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadAndExport)
     ->Arg(0)
@@ -200,6 +272,8 @@ BENCHMARK(BM_PhotoExport)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_PlainQtPhotoCard)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_PhotoExportPeakMemory)->Arg(127)->Arg(600)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EmptyCardPeakMemory)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -207,6 +281,15 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // --write-cards FOLDER: writes the measured documents there (photo.zrd, mixed10000.zrd) for a
+    // profiler or a memory tool to run the program on, and stops.
+    if (argc == 3 && qstrcmp(argv[1], "--write-cards") == 0) {
+        const QString target = QString::fromLocal8Bit(argv[2]);
+        return QFile::copy(photoCard(), target + QStringLiteral("/photo.zrd")) &&
+                       QFile::copy(mixedCard(10000), target + QStringLiteral("/mixed10000.zrd"))
+                   ? 0
+                   : 1;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -120,15 +120,18 @@ protected:
 private:
     struct LoadedDocument;
     // The header and records SaveDocument writes.
-    ZrdDocument documentRecords() const;
+    // `reuse`: records parsed from a file (a card just loaded from it); each component stream of the
+    // card that the file holds in the same place takes the file's bytes instead of being written again.
+    ZrdDocument documentRecords(const ZrdDocument *reuse = nullptr) const;
     // The card as one undo state: the saved records, and the old layout record where it keeps the
     // page setup's preset index and old-layout indication.
-    ZrdDocument cardState() const;
+    ZrdDocument cardState(const ZrdDocument *reuse = nullptr) const;
     // Puts the card back in a recorded state through the document reader; throws and leaves the
     // worksheet as it was when the state cannot be read.
     void restoreCard(const CardState &state);
-    // An empty history that starts from the present card (none when no worksheet exists).
-    void startHistory();
+    // An empty history that starts from the present card (none when no worksheet exists); a card just
+    // loaded shares the bytes of the records it was read from.
+    void startHistory(const ZrdDocument *loaded = nullptr);
     void queueUndoStep(int delayMs);
     UndoHistory history_;
     bool stepPending_ = false;

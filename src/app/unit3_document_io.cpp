@@ -7,6 +7,7 @@
 #include "controls/colordialog.h"
 #include "controls/gridshape.h"
 #include "controls/image.h"
+#include "document/stream_writer.h"
 #include "document/streamable.h"
 #include "document/zrd_format.h"
 #include "platform/application.h"
@@ -42,24 +43,41 @@ struct TForm3::LoadedDocument
     std::vector<TGraphicControl *> objects; // owned by `staging`
 };
 
-ZrdDocument TForm3::documentRecords() const
+ZrdDocument TForm3::documentRecords(const ZrdDocument *reuse) const
 {
     ZrdDocument document;
     document.header.Card() = Card();
     auto add = [&](std::int32_t tag, const QByteArray &payload) {
         document.records.push_back({tag, payload});
     };
+    // The file's component streams in file order; the card's are compared with them in the same order.
+    std::vector<const ZrdRecord *> streams;
+    if (reuse)
+        for (const ZrdRecord &record : reuse->records)
+            if (record.stream)
+                streams.push_back(&record);
+    std::size_t next = 0;
+    auto addComponent = [&](std::int32_t tag, const Streamable &component) {
+        const ObjectRecord record = ComponentRecord(component);
+        const ZrdRecord *match = next < streams.size() ? streams[next++] : nullptr;
+        // A record that reads back to the same tree is the bytes it was read from: a stream writes back
+        // byte for byte.
+        if (match && *match->stream == record)
+            add(tag, match->payload);
+        else
+            add(tag, SerializeComponentStream(record));
+    };
     add(ZrdTag::Version, ProgramVersion.left(8).leftJustified(8, '\0'));
     add(ZrdTag::Layout, SerializeZrdLayout(ToZrdLayout(PageLayout)));
     add(ZrdTag::MeasureUnit, ZrdInt32(PageLayout.MeasureUnit));
     add(ZrdTag::Overhang, ZrdInt32(PageLayout.Overhang));
     add(ZrdTag::Tonbo, QByteArray(1, PageLayout.Tonbo ? '\1' : '\0'));
-    add(ZrdTag::Background, WriteComponent(*BackgroundPicture));
-    add(ZrdTag::Grid, WriteComponent(*GridOverlay));
+    addComponent(ZrdTag::Background, *BackgroundPicture);
+    addComponent(ZrdTag::Grid, *GridOverlay);
     for (QWidget *object : ObjectList)
         if (const CardClass *c = CardClassOf(object))
-            add(c->documentTag, WriteComponent(AsStreamable(*object)));
-    add(ZrdTag::ColorDialog, WriteComponent(*ColorDialog));
+            addComponent(c->documentTag, AsStreamable(*object));
+    addComponent(ZrdTag::ColorDialog, *ColorDialog);
     return document;
 }
 
@@ -82,9 +100,9 @@ int TForm3::SaveDocument(const QString &path)
 int TForm3::LoadDocument(const QString &path)
 {
     LoadedFileVersion.clear();
+    ZrdDocument document;
     try {
         const std::optional<QByteArray> file = ReadZrdFile(path);
-        ZrdDocument document;
         if (!file || ParseZrd(*file, document) != ZrdParse::Ok || !ZrdHeaderPlausible(document.header)) {
             showBadFile();
             return -1;
@@ -95,7 +113,7 @@ int TForm3::LoadDocument(const QString &path)
         return -1;
     }
     Modified = false;
-    startHistory();
+    startHistory(&document);
     return 0;
 }
 
@@ -133,18 +151,18 @@ std::unique_ptr<TForm3::LoadedDocument> TForm3::readRecords(const ZrdDocument &d
         case ZrdTag::Picture: {
             TGraphicControl *object = CardClassForTag(record.tag)->construct(&d.staging);
             d.objects.push_back(object);
-            ReadComponent(record.payload, AsStreamable(*object));
+            ReadZrdComponent(record, AsStreamable(*object));
             break;
         }
         case ZrdTag::ColorDialog:
             d.colorDialog = std::make_unique<TColorDialog>();
-            ReadComponent(record.payload, *d.colorDialog);
+            ReadZrdComponent(record, *d.colorDialog);
             break;
         case ZrdTag::Background:
-            ReadComponent(record.payload, *d.background);
+            ReadZrdComponent(record, *d.background);
             break;
         case ZrdTag::Grid:
-            ReadComponent(record.payload, *d.grid);
+            ReadZrdComponent(record, *d.grid);
             break;
         case ZrdTag::LegacyLayout:
             ApplyLegacyLayout(ParseZrdLegacyLayout(record.payload), d.layout);

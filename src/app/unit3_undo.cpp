@@ -21,9 +21,9 @@ constexpr int kStepRetryMs = 50;
 
 } // namespace
 
-ZrdDocument TForm3::cardState() const
+ZrdDocument TForm3::cardState(const ZrdDocument *reuse) const
 {
-    ZrdDocument state = documentRecords();
+    ZrdDocument state = documentRecords(reuse);
     // The old layout record carries the preset index, which no record written to files holds; read
     // before the layout record it leaves the old-layout indication clear, read after it sets it.
     ZrdLegacyLayout legacy;
@@ -49,11 +49,12 @@ void TForm3::restoreCard(const CardState &state)
     setWindowModified(Modified);
 }
 
-void TForm3::startHistory()
+void TForm3::startHistory(const ZrdDocument *loaded)
 {
     stepPending_ = false;
+    // A loaded card's pictures stay where the file put them rather than in a second copy.
     if (DrawPanel)
-        history_.Reset(cardState(), Modified);
+        history_.Reset(cardState(loaded), Modified);
     else
         history_.Clear();
     setWindowModified(Modified);

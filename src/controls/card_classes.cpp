@@ -9,6 +9,7 @@
 #include "document/zrd_format.h"
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -87,7 +88,16 @@ TGraphicControl *CopyCardObject(const QWidget &object, QWidget *parent)
     if (!c)
         return nullptr;
     std::unique_ptr<TGraphicControl> copy(c->construct(parent));
-    ReadComponent(WriteComponent(AsStreamable(object)), AsStreamable(*copy));
+    // The record as a stream would hold it, without writing the stream out and parsing it back.
+    ObjectRecord record = ComponentRecord(AsStreamable(object));
+    const auto *picture = dynamic_cast<const TImage *>(&object);
+    // A picture is shared instead: the copy holds the same file bytes and what has been decoded of
+    // them, and decodes only a scale the original has not needed.
+    if (picture)
+        std::erase_if(record.properties, [](const Property &p) { return p.name == "Picture.Data"; });
+    ApplyComponentRecord(record, AsStreamable(*copy));
+    if (picture && picture->Picture().Graphic())
+        static_cast<TImage &>(*copy).SetPicture(picture->Picture());
     return copy.release();
 }
 

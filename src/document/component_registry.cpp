@@ -47,7 +47,7 @@ std::unique_ptr<Streamable> CreateComponent(const QString &className, QObject *o
     return component;
 }
 
-std::unique_ptr<Streamable> ReadComponentCreating(QByteArrayView bytes, QObject *owner)
+std::unique_ptr<Streamable> ReadComponentCreating(const QByteArray &bytes, QObject *owner)
 {
     const ObjectRecord record = ParseComponentStream(bytes);
     std::unique_ptr<Streamable> component = CreateComponent(Cp932Decode(record.className), owner);

@@ -3,7 +3,7 @@
 
 #include "document/streamable.h"
 
-#include <QByteArrayView>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -24,4 +24,4 @@ std::unique_ptr<Streamable> CreateComponent(const QString &className, QObject *o
 // Reads a buffer holding one component stream into a new component of the class the stream names.
 // Nothing is created when the stream cannot be parsed; a component whose properties fail is destroyed
 // before the EReadError leaves.
-std::unique_ptr<Streamable> ReadComponentCreating(QByteArrayView bytes, QObject *owner = nullptr);
+std::unique_ptr<Streamable> ReadComponentCreating(const QByteArray &bytes, QObject *owner = nullptr);

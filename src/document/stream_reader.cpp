@@ -1,6 +1,7 @@
 // The component stream parser: bounds-checked, with nesting limited.
 #include "document/stream_reader.h"
 
+#include "platform/bytes.h"
 #include "platform/errors.h"
 #include "platform/strings.h"
 
@@ -16,7 +17,7 @@ bool isIndexType(std::uint8_t typeByte)
 class Parser
 {
 public:
-    Parser(QByteArrayView data, qsizetype offset) : data_(data), pos_(offset) {}
+    Parser(const QByteArray &data, qsizetype offset) : owner_(data), data_(data), pos_(offset) {}
 
     qsizetype pos() const { return pos_; }
 
@@ -104,6 +105,15 @@ private:
 
     QByteArray shortString() { return bytes(byte()); }
 
+    // Large values (pictures) are not copied: they share the buffer the stream is read from.
+    QByteArray sharedBytes(qsizetype count)
+    {
+        need(count);
+        QByteArray result = SharedBytes(owner_, pos_, count);
+        pos_ += count;
+        return result;
+    }
+
     // A 32-bit length, checked against the data left before anything is allocated for it.
     qsizetype length(qsizetype unitSize)
     {
@@ -170,8 +180,9 @@ private:
         case ValueType::Ident:
             return StreamValue::RawBytes(type, shortString());
         case ValueType::LString:
-        case ValueType::Binary:
             return StreamValue::RawBytes(type, bytes(length(1)));
+        case ValueType::Binary:
+            return StreamValue::RawBytes(type, sharedBytes(length(1)));
         case ValueType::WString: {
             const qsizetype count = length(2);
             QString text(count, Qt::Uninitialized);
@@ -218,13 +229,14 @@ private:
         return StreamValue::Collection(std::move(items));
     }
 
+    const QByteArray &owner_;
     QByteArrayView data_;
     qsizetype pos_;
 };
 
 } // namespace
 
-qsizetype ParseComponentStreamAt(QByteArrayView data, qsizetype offset, ObjectRecord &record)
+qsizetype ParseComponentStreamAt(const QByteArray &data, qsizetype offset, ObjectRecord &record)
 {
     if (offset < 0 || offset > data.size())
         throw EReadError(LoadStr(Str::StreamOffsetOutside).arg(offset));
@@ -235,7 +247,7 @@ qsizetype ParseComponentStreamAt(QByteArrayView data, qsizetype offset, ObjectRe
     return parser.pos() - offset;
 }
 
-ObjectRecord ParseComponentStream(QByteArrayView data)
+ObjectRecord ParseComponentStream(const QByteArray &data)
 {
     ObjectRecord record;
     const qsizetype used = ParseComponentStreamAt(data, 0, record);

@@ -81,6 +81,17 @@ private:
         out_.append(bytes);
     }
 
+    // A picture's megabytes make the buffer grow once to what they need (and a little for the rest of
+    // the stream), not to the next power of two with a copy on the way.
+    void block(const QByteArray &bytes)
+    {
+        if (out_.capacity() - out_.size() < bytes.size())
+            out_.reserve(out_.size() + bytes.size() + kRoomAfterBlock);
+        out_.append(bytes);
+    }
+
+    static constexpr qsizetype kRoomAfterBlock = 4096;
+
     void length(qsizetype count)
     {
         if (count > qsizetype(std::numeric_limits<std::uint32_t>::max()))
@@ -133,7 +144,7 @@ private:
         case ValueType::LString:
         case ValueType::Binary:
             length(v.rawBytes().size());
-            out_.append(v.rawBytes());
+            block(v.rawBytes());
             return;
         case ValueType::WString: {
             const QString &text = v.wideText();

@@ -51,12 +51,12 @@ void ApplyComponentRecord(const ObjectRecord &record, Streamable &component)
         component.ReadChild(child);
 }
 
-void ReadComponent(QByteArrayView bytes, Streamable &component)
+void ReadComponent(const QByteArray &bytes, Streamable &component)
 {
     ApplyComponentRecord(ParseComponentStream(bytes), component);
 }
 
-qsizetype ReadComponentAt(QByteArrayView data, qsizetype offset, Streamable &component)
+qsizetype ReadComponentAt(const QByteArray &data, qsizetype offset, Streamable &component)
 {
     ObjectRecord record;
     const qsizetype used = ParseComponentStreamAt(data, offset, record);

@@ -5,7 +5,6 @@
 #include "document/property_writer.h"
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 
 // Controls implement this beside their widget base; nothing here needs a widget.
@@ -46,6 +45,6 @@ QByteArray WriteComponent(const Streamable &component);
 void ApplyComponentRecord(const ObjectRecord &record, Streamable &component);
 // Reads a buffer holding exactly one component stream into `component`. The whole stream is parsed
 // before any property is assigned, so a damaged stream leaves the component untouched.
-void ReadComponent(QByteArrayView bytes, Streamable &component);
+void ReadComponent(const QByteArray &bytes, Streamable &component);
 // Reads the component stream at `offset` of `data` into `component`; returns the bytes it takes.
-qsizetype ReadComponentAt(QByteArrayView data, qsizetype offset, Streamable &component);
+qsizetype ReadComponentAt(const QByteArray &data, qsizetype offset, Streamable &component);

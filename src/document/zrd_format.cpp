@@ -3,6 +3,7 @@
 #include "document/zrd_format.h"
 
 #include "document/stream_reader.h"
+#include "document/streamable.h"
 #include "platform/bytes.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
@@ -121,12 +122,13 @@ ZrdParse ParseZrd(const QByteArray &file, ZrdDocument &document)
         qsizetype size = fixedPayloadSize(tag);
         if (size < 0)
             return ZrdParse::BadFile;
+        std::shared_ptr<ObjectRecord> stream;
         if (size == 0) {
-            ObjectRecord stream;
-            size = ParseComponentStreamAt(file, pos, stream);
+            stream = std::make_shared<ObjectRecord>();
+            size = ParseComponentStreamAt(file, pos, *stream);
         } else if (pos + size > file.size())
             readPastEnd();
-        parsed.records.push_back({tag, file.mid(pos, size)});
+        parsed.records.push_back({tag, SharedBytes(file, pos, size), std::move(stream)});
         pos += size;
     }
     document = std::move(parsed);
@@ -145,6 +147,14 @@ QByteArray SerializeZrd(const ZrdDocument &document)
         out.append(record.payload);
     }
     return out;
+}
+
+void ReadZrdComponent(const ZrdRecord &record, Streamable &component)
+{
+    if (record.stream)
+        ApplyComponentRecord(*record.stream, component);
+    else
+        ReadComponent(record.payload, component);
 }
 
 namespace {

@@ -1,11 +1,13 @@
 // The .zrd card document: a 16-byte header and tagged records, parsed and serialized without widgets.
 #pragma once
 
+#include "document/object_record.h"
 #include "document/sheet_values.h"
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -35,11 +37,17 @@ struct ZrdHeader : CardSize
 // is taken as damage.
 bool ZrdHeaderPlausible(const ZrdHeader &header);
 
-// One record: its tag and its payload bytes exactly as they stand in the file.
+class Streamable;
+
+// One record: its tag and its payload bytes exactly as they stand in the file (sharing the file's
+// buffer when parsed from one).
 struct ZrdRecord
 {
     std::int32_t tag = 0;
     QByteArray payload;
+    // A component stream as ParseZrd parsed it to find its end, so that it is not parsed again; null
+    // for records built otherwise.
+    std::shared_ptr<const ObjectRecord> stream = nullptr;
 };
 
 struct ZrdDocument
@@ -68,6 +76,8 @@ enum class ZrdParse { Ok, BadFile };
 // component stream cannot be read, throws EReadError.
 ZrdParse ParseZrd(const QByteArray &file, ZrdDocument &document);
 QByteArray SerializeZrd(const ZrdDocument &document);
+// Reads a component-stream record into `component`, as ReadComponent reads its payload.
+void ReadZrdComponent(const ZrdRecord &record, Streamable &component);
 
 // The file at `path` for ParseZrd: a regular file of at most MaxDocumentFileBytes, its header and first
 // tag read before the rest. Nothing when they already make it a bad file (a header ZrdHeaderPlausible

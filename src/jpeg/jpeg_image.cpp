@@ -76,9 +76,9 @@ void TJPEGImage::ReadData(const QByteArray &data)
     LoadFromBytes(*bytes);
 }
 
-QByteArray TJPEGImage::WriteData() const
+QByteArray TJPEGImage::DataHead() const
 {
-    return LengthPrefixed(bytes_);
+    return LengthHead(bytes_);
 }
 
 TJPEGImage::Decoded TJPEGImage::decodedAt(int eighths) const

@@ -35,10 +35,13 @@ public:
     void LoadFromBytes(const QByteArray &fileBytes) override;
     // A 4-byte length, then the JPEG file; a zero length is an empty picture.
     void ReadData(const QByteArray &data) override;
-    QByteArray WriteData() const override;
+    QByteArray DataHead() const override;
+    // The file's bytes, shared with the stream they were read from (never a copy).
     QByteArray FileBytes() const override { return bytes_; }
+    void ShareFileBytes(const QByteArray &sameBytes) override { bytes_ = sameBytes; }
     // The whole picture at full size; throws EJPEG when it cannot be decoded.
     QImage ToImage() const override;
+    // The copy shares the bytes and what has been decoded of them.
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TJPEGImage>(*this); }
 
     // Why the last drawing showed a placeholder; empty when it did not.

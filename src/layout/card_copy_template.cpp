@@ -50,16 +50,16 @@ std::unique_ptr<TPanel> ComposeTemplatePreview(const QByteArray &file)
     panel->resize(document.header.WorkSheetWidthPx, document.header.WorkSheetHeightPx);
     for (const ZrdRecord &record : document.records) {
         if (const CardClass *cardClass = CardClassForTag(record.tag)) {
-            ReadComponent(record.payload, AsStreamable(*cardClass->construct(panel.get())));
+            ReadZrdComponent(record, AsStreamable(*cardClass->construct(panel.get())));
         } else if (record.tag == ZrdTag::Background) {
-            ReadComponent(record.payload, *new TImage(panel.get()));
+            ReadZrdComponent(record, *new TImage(panel.get()));
         } else if (record.tag == ZrdTag::Grid) {
             // Read so that a damaged grid is reported as the load would; never shown.
             TGridShape grid;
-            ReadComponent(record.payload, grid);
+            ReadZrdComponent(record, grid);
         } else if (record.tag == ZrdTag::ColorDialog) {
             TColorDialog dialog;
-            ReadComponent(record.payload, dialog);
+            ReadZrdComponent(record, dialog);
         }
     }
     ScaleCardCopy(*panel, 50, 100, GapScaling::Kept);

@@ -52,14 +52,13 @@ void TMetafile::ReadData(const QByteArray &data)
     }
     // The length counts its own four bytes; a length of the metafile alone is understood as well.
     const qsizetype fileSize = length == data.size() - 4 ? length : length - 4;
-    LoadFromBytes(data.mid(4, fileSize));
+    LoadFromBytes(SharedBytes(data, 4, fileSize));
 }
 
-QByteArray TMetafile::WriteData() const
+QByteArray TMetafile::DataHead() const
 {
     QByteArray out;
     AppendInt32(out, bytes_.isEmpty() ? 0 : qint32(bytes_.size() + 4));
-    out.append(bytes_);
     return out;
 }
 

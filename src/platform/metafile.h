@@ -24,8 +24,9 @@ public:
     void LoadFromBytes(const QByteArray &fileBytes) override;
     // A 4-byte length that counts itself, then the metafile; a length of 4 or less is an empty picture.
     void ReadData(const QByteArray &data) override;
-    QByteArray WriteData() const override;
+    QByteArray DataHead() const override;
     QByteArray FileBytes() const override { return bytes_; }
+    void ShareFileBytes(const QByteArray &sameBytes) override { bytes_ = sameBytes; }
     // The picture drawn at its own size on a transparent image.
     QImage ToImage() const override;
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TMetafile>(*this); }

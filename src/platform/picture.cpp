@@ -131,6 +131,17 @@ QString GraphicFileFilter()
     return QStringLiteral("すべて (%1)|%1|").arg(joined) + entries.join(u'|');
 }
 
+QByteArray TGraphic::WriteData() const
+{
+    const QByteArray head = DataHead();
+    const QByteArray file = FileBytes();
+    QByteArray out;
+    out.reserve(head.size() + file.size());
+    out.append(head);
+    out.append(file);
+    return out;
+}
+
 // ---- TPicture
 
 void TPicture::changed()
@@ -141,8 +152,24 @@ void TPicture::changed()
 
 void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic)
 {
+    setGraphic(std::move(graphic), {});
+}
+
+void TPicture::setGraphic(std::unique_ptr<TGraphic> graphic, const QByteArray &data)
+{
     graphic_ = std::move(graphic);
+    data_ = data;
     changed();
+}
+
+bool TPicture::dataCurrent() const
+{
+    if (!graphic_ || data_.isEmpty())
+        return false;
+    // A graphic changed since (a bitmap resized) holds other bytes than the end of the stored form.
+    const QByteArray file = graphic_->FileBytes();
+    return !file.isEmpty() && file.size() < data_.size() &&
+           file.constData() == data_.constData() + data_.size() - file.size();
 }
 
 void TPicture::LoadFromFile(const QString &path)
@@ -157,7 +184,9 @@ void TPicture::LoadFromFile(const QString &path)
 
 void TPicture::Assign(const TPicture &other)
 {
-    SetGraphic(other.graphic_ ? other.graphic_->Clone() : nullptr);
+    // The clone shares the other's bytes, so the other's stored form is this one's as well.
+    setGraphic(other.graphic_ ? other.graphic_->Clone() : nullptr,
+               other.dataCurrent() ? other.data_ : QByteArray());
 }
 
 void TPicture::ReadData(const QByteArray &data)
@@ -171,20 +200,42 @@ void TPicture::ReadData(const QByteArray &data)
     std::unique_ptr<TGraphic> graphic = CreateGraphicByClassName(className);
     // A picture format this program does not know reads as an empty picture, so the rest of the
     // document still opens; its bytes are not kept.
-    if (graphic)
-        graphic->ReadData(data.mid(1 + nameLength));
-    SetGraphic(std::move(graphic));
+    if (!graphic) {
+        SetGraphic(nullptr);
+        return;
+    }
+    const qsizetype headAt = 1 + nameLength;
+    graphic->ReadData(SharedBytes(data, headAt, data.size() - headAt));
+    // Kept when it is exactly what writing would give (the graphic's file at its end, after the head
+    // the graphic writes), so that it can be written back without a copy.
+    const QByteArray file = graphic->FileBytes();
+    const qsizetype fileAt = data.size() - file.size();
+    const bool canonical = !file.isEmpty() && fileAt >= headAt &&
+                           file.constData() == data.constData() + fileAt &&
+                           QByteArrayView(data).sliced(headAt, fileAt - headAt) == graphic->DataHead();
+    setGraphic(std::move(graphic), canonical ? data : QByteArray());
 }
 
 QByteArray TPicture::WriteData() const
 {
-    QByteArray out;
     if (!graphic_)
-        return out;
+        return {};
+    if (dataCurrent())
+        return data_;
     const QByteArray name = graphic_->ClassName().toLatin1();
+    const QByteArray head = graphic_->DataHead();
+    const QByteArray file = graphic_->FileBytes();
+    QByteArray out;
+    out.reserve(1 + name.size() + head.size() + file.size());
     out.append(char(name.size()));
     out.append(name);
-    out.append(graphic_->WriteData());
+    out.append(head);
+    out.append(file);
+    if (!file.isEmpty()) {
+        // From now on the graphic's bytes are those of the stored form: the file is held once.
+        data_ = out;
+        graphic_->ShareFileBytes(SharedBytes(out, out.size() - file.size(), file.size()));
+    }
     return out;
 }
 
@@ -234,11 +285,6 @@ void TBitmap::ReadData(const QByteArray &data)
         return;
     }
     LoadFromBytes(bytes);
-}
-
-QByteArray TBitmap::WriteData() const
-{
-    return LengthPrefixed(bytes_);
 }
 
 void TBitmap::SetImage(const QImage &image)

@@ -29,11 +29,16 @@ public:
     virtual void Draw(QPainter &painter, const QRect &target) const = 0;
     // Takes the bytes of a whole picture file; throws EInvalidGraphic when they are not one.
     virtual void LoadFromBytes(const QByteArray &fileBytes) = 0;
-    // The graphic's own data inside a stored picture (after the class name), and back.
+    // The graphic's own data inside a stored picture (after the class name), and back. The data is
+    // DataHead() followed by the file's bytes; a graphic read from data shares its buffer.
     virtual void ReadData(const QByteArray &data) = 0;
-    virtual QByteArray WriteData() const = 0;
+    QByteArray WriteData() const;
+    virtual QByteArray DataHead() const = 0;
     // The bytes to save as a file of the graphic's own format.
     virtual QByteArray FileBytes() const = 0;
+    // Takes `sameBytes`, which hold what FileBytes() holds, in place of its own, so that the picture's
+    // stored form and the graphic hold the file once.
+    virtual void ShareFileBytes(const QByteArray &sameBytes) = 0;
     // The picture as an image (clipboard, previews).
     virtual QImage ToImage() const = 0;
     virtual std::unique_ptr<TGraphic> Clone() const = 0;
@@ -76,12 +81,18 @@ public:
     void Assign(const TPicture &other);
     void Clear() { SetGraphic(nullptr); }
     // Stored form: short string with the class name, then the graphic's data. Throws EReadError.
+    // The graphic read shares `data`'s buffer, and writing gives that buffer back while it still holds
+    // the graphic's bytes: a picture's bytes are copied neither into nor out of a stream.
     void ReadData(const QByteArray &data);
     QByteArray WriteData() const;
 
 private:
     void changed();
+    void setGraphic(std::unique_ptr<TGraphic> graphic, const QByteArray &data);
+    bool dataCurrent() const;
     std::unique_ptr<TGraphic> graphic_;
+    // The stored form as read or as last written; current while the graphic's bytes are its end.
+    mutable QByteArray data_;
 };
 
 // A Windows bitmap, kept as the bytes of its BMP file so it is written back unchanged.
@@ -96,8 +107,10 @@ public:
     void Draw(QPainter &painter, const QRect &target) const override;
     void LoadFromBytes(const QByteArray &fileBytes) override;
     void ReadData(const QByteArray &data) override;
-    QByteArray WriteData() const override;
+    // A 4-byte length, then the BMP file.
+    QByteArray DataHead() const override { return LengthHead(bytes_); }
     QByteArray FileBytes() const override { return bytes_; }
+    void ShareFileBytes(const QByteArray &sameBytes) override { bytes_ = sameBytes; }
     QImage ToImage() const override { return image_; }
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TBitmap>(*this); }
     // Takes an image (clipboard paste) and keeps it as a 24-bit BMP file.
@@ -121,8 +134,10 @@ public:
     void Draw(QPainter &painter, const QRect &target) const override;
     void LoadFromBytes(const QByteArray &fileBytes) override;
     void ReadData(const QByteArray &data) override { LoadFromBytes(data); }
-    QByteArray WriteData() const override { return bytes_; }
+    // The .ico file alone.
+    QByteArray DataHead() const override { return {}; }
     QByteArray FileBytes() const override { return bytes_; }
+    void ShareFileBytes(const QByteArray &sameBytes) override { bytes_ = sameBytes; }
     QImage ToImage() const override { return image_; }
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TIcon>(*this); }
 
@@ -146,8 +161,9 @@ public:
     void Draw(QPainter &painter, const QRect &target) const override;
     void LoadFromBytes(const QByteArray &fileBytes) override;
     void ReadData(const QByteArray &data) override;
-    QByteArray WriteData() const override { return LengthPrefixed(bytes_); }
+    QByteArray DataHead() const override { return LengthHead(bytes_); }
     QByteArray FileBytes() const override { return bytes_; }
+    void ShareFileBytes(const QByteArray &sameBytes) override { bytes_ = sameBytes; }
     QImage ToImage() const override { return image_; }
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TPngImage>(*this); }
 

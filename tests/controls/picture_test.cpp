@@ -1,10 +1,14 @@
-// Pictures: the class registry, stored data of bitmaps and icons, damaged data, scaling of controls.
+// Pictures: the class registry, stored data of bitmaps and icons and how it is shared, damaged data,
+// scaling of controls.
 #include "common/picture_samples.h"
 #include "controls/graphic_classes.h"
+#include "jpeg/jpeg_samples.h"
 #include "platform/errors.h"
+#include "platform/metafile.h"
 #include "platform/picture.h"
 #include "platform/scaling.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -198,6 +202,98 @@ TEST_F(Pictures, PngDataIsClassNameLengthThenTheFileAndKeepsItsAlpha)
                  EInvalidGraphic);
     EXPECT_THROW(empty.ReadData(QByteArray("\x09TPngImage\x05\x00\x00\x00PN", 16)), EReadError);
     EXPECT_TRUE(GraphicFileFilter().contains(QStringLiteral("*.png")));
+}
+
+} // namespace
+
+namespace {
+
+QByteArray storedPicture(const char *className, const QByteArray &data)
+{
+    return QByteArray(1, char(qstrlen(className))) + className + data;
+}
+
+// A metafile's data: a length that counts its own four bytes, then the file.
+QByteArray lengthCountingItself(const QByteArray &file)
+{
+    QByteArray out;
+    AppendInt32(out, qint32(file.size() + 4));
+    return out + file;
+}
+
+// A picture's bytes lie in the stored data it was read from, and writing gives that data back: nothing
+// is copied on the way into a picture or out of it.
+TEST_F(Pictures, StoredDataIsReadAndWrittenBackWithoutACopy)
+{
+    const QImage image = twoColourImage(12, 8);
+    const QByteArray samples[] = {
+        storedPicture("TBitmap", LengthPrefixed(EncodedImage(image, "BMP"))),
+        storedPicture("TIcon", EncodedImage(twoColourImage(16, 16), "ICO")),
+        storedPicture("TPngImage", LengthPrefixed(EncodedImage(image, "PNG"))),
+        storedPicture("TJPEGImage", LengthPrefixed(EncodeRgbJpeg(image))),
+        storedPicture("TMetafile", lengthCountingItself(SampleEmf())),
+    };
+    for (const QByteArray &data : samples) {
+        TPicture picture;
+        picture.ReadData(data);
+        ASSERT_NE(picture.Graphic(), nullptr);
+        const QByteArray file = picture.Graphic()->FileBytes();
+        EXPECT_EQ(file.constData(), data.constData() + data.size() - file.size()) << data.mid(1, 9).data();
+        const QByteArray written = picture.WriteData();
+        EXPECT_EQ(written, data);
+        EXPECT_EQ(written.constData(), data.constData());
+
+        TPicture copy;
+        copy.Assign(picture);
+        EXPECT_EQ(copy.Graphic()->FileBytes().constData(), file.constData());
+        EXPECT_EQ(copy.WriteData().constData(), data.constData());
+    }
+}
+
+// Data that is not in the form writing gives (bytes after the file, a metafile length that does not
+// count itself) is written in that form, as before; a bitmap changed after reading writes its new bytes.
+TEST_F(Pictures, DataWrittenIsAlwaysTheCurrentPictureInItsOwnForm)
+{
+    const QByteArray bmp = EncodedImage(twoColourImage(6, 4), "BMP");
+    TPicture trailing;
+    trailing.ReadData(storedPicture("TBitmap", LengthPrefixed(bmp) + "tail"));
+    EXPECT_EQ(trailing.WriteData(), storedPicture("TBitmap", LengthPrefixed(bmp)));
+
+    QByteArray metafileAlone;
+    AppendInt32(metafileAlone, qint32(SampleEmf().size()));
+    TPicture metafile;
+    metafile.ReadData(storedPicture("TMetafile", metafileAlone + SampleEmf()));
+    EXPECT_EQ(metafile.WriteData(), storedPicture("TMetafile", lengthCountingItself(SampleEmf())));
+
+    TPicture resized;
+    resized.ReadData(storedPicture("TBitmap", LengthPrefixed(bmp)));
+    resized.Graphic()->SetSize(20, 10);
+    const QByteArray written = resized.WriteData();
+    TPicture reread;
+    reread.ReadData(written);
+    EXPECT_EQ(reread.Width(), 20);
+    EXPECT_EQ(reread.Height(), 10);
+    EXPECT_EQ(written, storedPicture("TBitmap", LengthPrefixed(resized.Graphic()->FileBytes())));
+}
+
+// A picture loaded from a file is held once: after the first write, its bytes are those of the stored
+// form, which later writes give back unchanged.
+TEST_F(Pictures, APictureFileIsHeldOnceOnceWritten)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("photo.jpg")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray jpeg = EncodeRgbJpeg(twoColourImage(40, 30));
+    file.write(jpeg);
+    file.close();
+
+    TPicture picture;
+    picture.LoadFromFile(file.fileName());
+    const QByteArray first = picture.WriteData();
+    EXPECT_EQ(first, storedPicture("TJPEGImage", LengthPrefixed(jpeg)));
+    EXPECT_EQ(picture.Graphic()->FileBytes().constData(), first.constData() + first.size() - jpeg.size());
+    EXPECT_EQ(picture.WriteData().constData(), first.constData());
+    EXPECT_EQ(picture.Graphic()->FileBytes(), jpeg);
 }
 
 } // namespace

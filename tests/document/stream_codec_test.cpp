@@ -8,7 +8,7 @@
 
 namespace {
 
-QString readError(QByteArrayView bytes)
+QString readError(const QByteArray &bytes)
 {
     try {
         ParseComponentStream(bytes);
@@ -132,7 +132,7 @@ TEST(ComponentStream, TruncationAtEveryOffsetIsAReadError)
 {
     for (const QByteArray &bytes : SampleStreams()) {
         for (qsizetype size = 0; size < bytes.size(); ++size) {
-            const QByteArrayView cut(bytes.constData(), size);
+            const QByteArray cut = bytes.first(size);
             EXPECT_THROW(ParseComponentStream(cut), EReadError) << size;
             ObjectRecord record;
             record.className = "Untouched";
@@ -240,6 +240,41 @@ TEST(ComponentStream, StreamsInsideALargerBufferReportTheBytesTheyTake)
     EXPECT_THROW(ParseComponentStreamAt(buffer, buffer.size(), record), EReadError);
     EXPECT_THROW(ParseComponentStreamAt(buffer, buffer.size() + 1, record), EReadError);
     EXPECT_THROW(ParseComponentStreamAt(buffer, -1, record), EReadError);
+}
+
+// A picture's megabytes are read out of the buffer the stream is in, not copied; a buffer that owns no
+// memory of its own is copied, since it may be gone before the value is.
+TEST(ComponentStream, BinaryValuesShareTheBufferTheyAreReadFrom)
+{
+    const QByteArray picture(100000, 'p');
+    ObjectRecord image;
+    image.className = "TImage";
+    image.properties.push_back({"Picture.Data", StreamValue::Binary(picture)});
+    image.properties.push_back({"Caption", StreamValue::AnsiString(QByteArray(300, 'c'))});
+    const QByteArray buffer = QByteArray("head") + SerializeComponentStream(image);
+    const auto inside = [&](const QByteArray &bytes) {
+        return bytes.constData() >= buffer.constData() &&
+               bytes.constData() + bytes.size() <= buffer.constData() + buffer.size();
+    };
+
+    ObjectRecord record;
+    ParseComponentStreamAt(buffer, 4, record);
+    ASSERT_EQ(record, image);
+    const QByteArray shared = record.findProperty("Picture.Data")->value.rawBytes();
+    EXPECT_TRUE(inside(shared));
+    EXPECT_FALSE(inside(record.findProperty("Caption")->value.rawBytes()));
+
+    // The value outlives the buffer it was read from.
+    QByteArray reread = SerializeComponentStream(image);
+    const QByteArray kept = ParseComponentStream(reread).findProperty("Picture.Data")->value.rawBytes();
+    reread.fill('x');
+    reread.clear();
+    EXPECT_EQ(kept, picture);
+
+    const QByteArray raw = QByteArray::fromRawData(buffer.constData() + 4, buffer.size() - 4);
+    const QByteArray copied = ParseComponentStream(raw).findProperty("Picture.Data")->value.rawBytes();
+    EXPECT_EQ(copied, picture);
+    EXPECT_FALSE(inside(copied));
 }
 
 TEST(ComponentStream, TheWriterRefusesRecordsThatWouldNotReadBack)

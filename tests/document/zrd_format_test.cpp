@@ -1,4 +1,5 @@
 // The .zrd container: sizes, tags, fixed payloads and embedded component streams.
+#include "document/stream_reader.h"
 #include "document/stream_writer.h"
 #include "document/zrd_format.h"
 #include "platform/errors.h"
@@ -96,6 +97,35 @@ TEST(ZrdFormat, RecordsSplitAndWriteBackByteForByte)
     EXPECT_EQ(read.PresetName, layout.PresetName);
     EXPECT_EQ(read.PresetSource, 2);
     EXPECT_FLOAT_EQ(read.PaperHeight, 297.0f);
+    EXPECT_EQ(SerializeZrd(d), file);
+}
+
+// Payloads are views of the file's buffer, and each component stream is handed on as parsed, so neither
+// is copied or parsed twice.
+TEST(ZrdFormat, PayloadsShareTheFileAndStreamsComeParsed)
+{
+    ObjectRecord picture;
+    picture.className = "TImage";
+    picture.properties.push_back({"Picture.Data", StreamValue::Binary(QByteArray(5000, 'j'))});
+    QByteArray file = withRecord(header(), ZrdTag::Tonbo, "\1");
+    file = withRecord(file, ZrdTag::Picture, SerializeComponentStream(picture));
+    file = withRecord(file, ZrdTag::Shape, stream("TQVShape", 10));
+
+    ZrdDocument d;
+    ASSERT_EQ(ParseZrd(file, d), ZrdParse::Ok);
+    ASSERT_EQ(d.records.size(), 3u);
+    EXPECT_EQ(d.records[0].stream, nullptr);
+    for (const ZrdRecord &record : d.records) {
+        EXPECT_GE(record.payload.constData(), file.constData());
+        EXPECT_LE(record.payload.constData() + record.payload.size(), file.constData() + file.size());
+    }
+    ASSERT_NE(d.records[1].stream, nullptr);
+    EXPECT_EQ(*d.records[1].stream, picture);
+    const QByteArray data = d.records[1].stream->findProperty("Picture.Data")->value.rawBytes();
+    const QByteArray &payload = d.records[1].payload;
+    EXPECT_EQ(data.constData(), payload.constData() + payload.size() - 2 - data.size());
+    ASSERT_NE(d.records[2].stream, nullptr);
+    EXPECT_EQ(*d.records[2].stream, ParseComponentStream(stream("TQVShape", 10)));
     EXPECT_EQ(SerializeZrd(d), file);
 }
 
