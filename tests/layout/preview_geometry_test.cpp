@@ -2,29 +2,15 @@
 // measures, the card scale, and the cards that stand on the sheet.
 #include "layout/preview_geometry.h"
 #include "layout/preview_placement.h"
+#include "qt_pdf_printer.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Qt's PDF printer on A4 at 600 dpi, 10 pt margins.
-PrinterMeasures a4At600Dpi()
-{
-    PrinterMeasures m;
-    m.HorzRes = 4792;
-    m.VertRes = 6851;
-    m.HorzSize = 202;
-    m.VertSize = 289;
-    m.PhysicalWidth = 4958;
-    m.PhysicalHeight = 7017;
-    m.PhysicalOffsetX = 83;
-    m.PhysicalOffsetY = 83;
-    return m;
-}
-
 TEST(PreviewSheet, A4PaperIsAbout420By594WithThePrintableAreaInsideItsMargins)
 {
-    const auto sheet = MeasurePreviewSheet(a4At600Dpi());
+    const auto sheet = MeasurePreviewSheet(QtPdfA4At600Dpi());
     ASSERT_TRUE(sheet);
     // The whole-millimetre printable size makes the paper a little short of 420 x 594.
     EXPECT_EQ(sheet->paper, QSize(418, 592));
@@ -49,13 +35,13 @@ TEST(PreviewSheet, APrinterReportingNoPaperGivesNoSheet)
     for (int PrinterMeasures::*field :
          {&PrinterMeasures::HorzRes, &PrinterMeasures::VertRes, &PrinterMeasures::HorzSize,
           &PrinterMeasures::VertSize, &PrinterMeasures::PhysicalWidth, &PrinterMeasures::PhysicalHeight}) {
-        PrinterMeasures m = a4At600Dpi();
+        PrinterMeasures m = QtPdfA4At600Dpi();
         m.*field = 0;
         EXPECT_FALSE(MeasurePreviewSheet(m));
         m.*field = -5;
         EXPECT_FALSE(MeasurePreviewSheet(m));
     }
-    PrinterMeasures huge = a4At600Dpi();
+    PrinterMeasures huge = QtPdfA4At600Dpi();
     huge.PhysicalWidth = 2'000'000'000;
     EXPECT_FALSE(MeasurePreviewSheet(huge));
     EXPECT_FALSE(MeasurePreviewSheet(PrinterMeasures{}));
@@ -71,7 +57,7 @@ std::vector<QPoint> onPaper(const std::vector<QPoint> &origins, const QRect &pri
 
 TEST(PreviewCards, TheDefaultLayoutStandsTwoAcrossFiveDownFromTheMarginsOfThePaper)
 {
-    const auto sheet = MeasurePreviewSheet(a4At600Dpi());
+    const auto sheet = MeasurePreviewSheet(QtPdfA4At600Dpi());
     ASSERT_TRUE(sheet);
     // The worksheet's 455 x 275 at 40 percent.
     const QSize card(182, 110);
@@ -161,7 +147,7 @@ TEST(PreviewPlacement, TheBoundsKeptFollowTheWindowState)
 
 TEST(PreviewCards, ThePrintersOffsetMovesEveryCardByItsScreenPixels)
 {
-    const auto sheet = MeasurePreviewSheet(a4At600Dpi());
+    const auto sheet = MeasurePreviewSheet(QtPdfA4At600Dpi());
     ASSERT_TRUE(sheet);
     const QSize card(182, 110);
     const auto plain = PreviewCardOrigins(CardGrid{}, sheet->printable, card);

@@ -1,6 +1,7 @@
 // The printer position offset: its values and pixels, and the file that keeps one per printer.
 #include "layout/print_offset.h"
 #include "platform/file_io.h"
+#include "qt_pdf_printer.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,22 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-PrinterMeasures pdf600()
-{
-    PrinterMeasures m;
-    m.HorzRes = 4792;
-    m.VertRes = 6851;
-    m.HorzSize = 202;
-    m.VertSize = 289;
-    m.PhysicalWidth = 4958;
-    m.PhysicalHeight = 7017;
-    m.PhysicalOffsetX = 83;
-    m.PhysicalOffsetY = 83;
-    m.LogPixelsX = 600;
-    m.LogPixelsY = 600;
-    return m;
-}
 
 QByteArray readAll(const QString &path)
 {
@@ -68,12 +53,12 @@ TEST(PrintOffset, ValuesKeepOneDecimalWithinTenMillimetres)
 
 TEST(PrintOffset, PrinterPixelsComeFromTheResolutionWithinATenthOfAMillimetre)
 {
-    const QPoint px = OffsetInPrinterPixels({1.5f, -0.7f}, pdf600());
+    const QPoint px = OffsetInPrinterPixels({1.5f, -0.7f}, QtPdfA4At600Dpi());
     EXPECT_EQ(px, QPoint(35, -17));
     EXPECT_NEAR(px.x() * 25.4 / 600, 1.5, 0.05);
     EXPECT_NEAR(px.y() * 25.4 / 600, -0.7, 0.05);
     // Without a reported resolution, the printable area's pixels per millimetre.
-    PrinterMeasures m = pdf600();
+    PrinterMeasures m = QtPdfA4At600Dpi();
     m.LogPixelsX = m.LogPixelsY = 0;
     EXPECT_EQ(OffsetInPrinterPixels({10.0f, -10.0f}, m), QPoint(237, -237));
     EXPECT_EQ(OffsetInPrinterPixels({1.0f, 1.0f}, PrinterMeasures{}), QPoint(0, 0));
