@@ -1,5 +1,6 @@
 // JPEG pictures in a printed PDF as their own files: read back through qpdf and poppler, compared with
 // the page drawn the way the pictures are decoded for other printers.
+#include "app/pdf_image_list.h"
 #include "app/print_pdf.h"
 #include "app/sheet_samples.h"
 #include "app/unit3.h"
@@ -19,45 +20,11 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <gtest/gtest.h>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFObjectHandle.hh>
 #include <set>
 
 namespace {
 
 constexpr int kDpi = 100;
-
-struct PdfImage
-{
-    QByteArray raw; // the stream's bytes as stored
-    std::string filter, colourSpace, decode;
-    long long width = 0, height = 0;
-    bool softMask = false;
-};
-
-// Every image object of the PDF.
-std::vector<PdfImage> imagesOf(const QString &pdf)
-{
-    QPDF document;
-    document.processFile(QFile::encodeName(pdf).constData());
-    std::vector<PdfImage> images;
-    for (QPDFObjectHandle &object : document.getAllObjects()) {
-        if (!object.isImage())
-            continue;
-        QPDFObjectHandle dict = object.getDict();
-        PdfImage image;
-        const std::shared_ptr<Buffer> raw = object.getRawStreamData();
-        image.raw = QByteArray(reinterpret_cast<const char *>(raw->getBuffer()), qsizetype(raw->getSize()));
-        image.filter = dict.getKey("/Filter").unparse();
-        image.colourSpace = dict.getKey("/ColorSpace").unparse();
-        image.decode = dict.getKey("/Decode").unparse();
-        image.width = dict.getKey("/Width").getIntValue();
-        image.height = dict.getKey("/Height").getIntValue();
-        image.softMask = dict.hasKey("/SMask");
-        images.push_back(image);
-    }
-    return images;
-}
 
 QByteArray halves(int width, int height, QColor left, QColor right, bool vertical = false)
 {
