@@ -22,6 +22,11 @@ struct JpegFrame
 // (or break off) before the frame header.
 std::optional<JpegFrame> ReadJpegFrame(const QByteArray &bytes);
 
+// Whether the file runs in order from its start to an end-of-image marker: every segment whole, every
+// scan over components of the frame whose quantisation tables are defined, its coded data ending in a
+// marker. Truncated and mangled files are not; nothing is decoded to tell.
+bool JpegStructureComplete(const QByteArray &bytes);
+
 // A JPEG file as an image that carries its file as it is: what its reader has to be told.
 struct JpegPassThrough
 {

@@ -19,6 +19,10 @@ int PdfJpegPictures::indexOf(const TGraphic &graphic)
     // the scale the device needs or as the placeholder of an undrawable picture.
     if (image && !JpegDecodeSizeAllowed(image->width, image->height))
         image.reset();
+    // A truncated or mangled file goes the decoding way, which draws what can be read or the mark of a
+    // broken picture (refused in batch runs), instead of reaching the PDF for its reader to stumble on.
+    if (image && !JpegStructureComplete(file))
+        image.reset();
     if (image) {
         for (size_t i = 0; i < pictures_.size() && index < 0; ++i)
             if (pictures_[i].file == file)

@@ -301,3 +301,40 @@ TEST_F(PrintPdfJpeg, ThePrintDialogsFileGetsTheJpegAndAFailureLeavesTheEarlierFi
     left.sort();
     EXPECT_EQ(left, (QStringList{QStringLiteral("card.zrd"), QStringLiteral("printed.pdf")}));
 }
+
+TEST_F(PrintPdfJpeg, DamagedJpegFilesAreDecodedAsBeforeNotCarried)
+{
+    QImage photo(200, 120, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x)
+            photo.setPixelColor(x, y, QColor(x, y * 2, (x * y) % 256));
+    const QByteArray whole = EncodeRgbJpeg(photo);
+
+    // Cut in its coded data: the decoder draws what it can read, the rest grey, and the print goes on.
+    {
+        TForm3 form;
+        form.RebuildWorkSheet(455, 275);
+        const QByteArray cut = whole.left(whole.size() * 2 / 3);
+        addPicture(form, storedJpeg(cut), QRect(20, 20, 200, 120));
+        ASSERT_EQ(form.SaveDocument(path(QStringLiteral("cut.zrd"))), 0);
+        ASSERT_EQ(PrintPdf(path(QStringLiteral("cut.zrd")), path(QStringLiteral("cut.pdf"))), 0);
+        const std::vector<PdfImage> images = imagesOf(path(QStringLiteral("cut.pdf")));
+        ASSERT_EQ(images.size(), 1u);
+        EXPECT_NE(images[0].raw, cut);
+        EXPECT_EQ(images[0].width, 200);
+    }
+    // Its quantisation table left undefined: no decoder can draw it, so the batch print fails and
+    // writes nothing, as for any picture that cannot be drawn.
+    {
+        TForm3 form;
+        form.RebuildWorkSheet(455, 275);
+        QByteArray noTable = whole;
+        noTable[FindMarker(whole, 0xDB) + 4] = char(2);
+        addPicture(form, storedJpeg(noTable), QRect(20, 20, 200, 120));
+        ASSERT_EQ(form.SaveDocument(path(QStringLiteral("table.zrd"))), 0);
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(PrintPdf(path(QStringLiteral("table.zrd")), path(QStringLiteral("table.pdf"))), 1);
+        testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("table.pdf"))));
+    }
+}

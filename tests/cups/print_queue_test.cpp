@@ -123,7 +123,11 @@ public:
         waited.start();
         while (!QFileInfo::exists(socket)) {
             if (server.state() != QProcess::Running || waited.elapsed() > 20000)
-                return fail(QStringLiteral("cupsd did not open its socket: ") + log());
+                return fail(QStringLiteral("cupsd did not open its socket (%1): %2\n%3")
+                                .arg(server.state() == QProcess::Running
+                                         ? QStringLiteral("still running")
+                                         : QStringLiteral("exit status %1").arg(server.exitCode()),
+                                     QString::fromLocal8Bit(server.readAll().right(4000)), log()));
             QThread::msleep(100);
         }
         QProcess lpadmin;

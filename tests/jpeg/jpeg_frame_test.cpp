@@ -146,3 +146,54 @@ TEST(JpegFrame, DataThatIsNoJpegOrBreaksOffBeforeTheFrame)
     fewComponents[sof + 9] = char(40);
     EXPECT_FALSE(ReadJpegFrame(fewComponents));
 }
+
+TEST(JpegFrame, OnlyFilesThatRunToTheirEndAreComplete)
+{
+    // Noise, so the coded data is long and holds stuffed zero bytes.
+    QImage noise(64, 48, QImage::Format_RGB32);
+    quint32 seed = 7;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            noise.setPixel(x, y, seed >> 8);
+        }
+    const QByteArray jpeg = EncodeRgbJpeg(noise);
+    ASSERT_TRUE(jpeg.contains(QByteArray("\xFF\x00", 2)));
+    EXPECT_TRUE(JpegStructureComplete(jpeg));
+    EXPECT_TRUE(JpegStructureComplete(EncodeRgbJpeg(noise, 90, true)));
+    EXPECT_TRUE(JpegStructureComplete(EncodeGrayJpeg(5, 300, 128)));
+    EXPECT_TRUE(JpegStructureComplete(EncodeCmykJpeg(8, 8, {1, 2, 3, 4}, false, true)));
+    // Bytes after the end, as some cameras and editors leave them.
+    EXPECT_TRUE(JpegStructureComplete(jpeg + QByteArray(100, '\x00')));
+    // A restart marker in the coded data belongs to it.
+    QByteArray restart = jpeg;
+    restart.insert(FindMarker(jpeg, 0xDA) + 40, QByteArray("\xFF\xD3", 2));
+    EXPECT_TRUE(JpegStructureComplete(restart));
+
+    // Cut anywhere, the end marker included.
+    for (int cut = 0; cut < jpeg.size(); ++cut)
+        ASSERT_FALSE(JpegStructureComplete(jpeg.left(cut))) << cut;
+    const QByteArray progressive = EncodeRgbJpeg(noise, 90, true);
+    for (int scan = 1; FindMarker(progressive, 0xDA, scan) > 0; ++scan)
+        EXPECT_FALSE(JpegStructureComplete(progressive.left(FindMarker(progressive, 0xDA, scan)))) << scan;
+
+    // No scan before the end.
+    const int sos = FindMarker(jpeg, 0xDA);
+    EXPECT_FALSE(JpegStructureComplete(jpeg.left(sos) + QByteArray("\xFF\xD9", 2)));
+    // A scan over a component the frame does not have.
+    QByteArray strangeComponent = jpeg;
+    strangeComponent[sos + 5] = char(0x77);
+    EXPECT_FALSE(JpegStructureComplete(strangeComponent));
+    // The luminance quantisation table never defined: libjpeg writes one table per segment.
+    QByteArray noTable = jpeg;
+    const int dqt = FindMarker(jpeg, 0xDB);
+    ASSERT_EQ(noTable[dqt + 4] & 0x0F, 0);
+    noTable[dqt + 4] = char(2);
+    EXPECT_FALSE(JpegStructureComplete(noTable));
+    // A second frame.
+    const int sof = FindMarker(jpeg, 0xC0);
+    const int sofLength = (uchar(jpeg[sof + 2]) << 8) | uchar(jpeg[sof + 3]);
+    QByteArray twoFrames = jpeg;
+    twoFrames.insert(sos, jpeg.mid(sof, sofLength + 2));
+    EXPECT_FALSE(JpegStructureComplete(twoFrames));
+}
