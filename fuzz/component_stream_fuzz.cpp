@@ -46,7 +46,8 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    // Raw data, not a copy: the reader must not read past the input or count on a terminating zero.
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     ObjectRecord record;
     qsizetype used = 0;
     try {

@@ -71,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size < 1)
         return 0;
-    const QByteArrayView stream(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1));
+    const QByteArray stream =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data) + 1, qsizetype(size - 1));
     {
         QWidget panel;
         panel.resize(120, 80);
