@@ -18,7 +18,7 @@ QByteArray labelStream(const QByteArray &caption)
 ZrdDocument currentDocument()
 {
     ZrdDocument d;
-    d.header = {91.0f, 55.0f, 455, 275};
+    d.header = {{{91.0f, 55.0f}, 455, 275}};
     d.records.push_back({ZrdTag::Version, QByteArray("2.0j\0\0\0\0", 8)});
     ZrdLayout layout;
     layout.PresetName = QByteArray("A4 10\x96\xca 91\x81\x7e"
@@ -44,7 +44,7 @@ ZrdDocument currentDocument()
 ZrdDocument olderDocument()
 {
     ZrdDocument d;
-    d.header = {89.0f, 51.0f, 445, 255};
+    d.header = {{{89.0f, 51.0f}, 445, 255}};
     ZrdLegacyLayout layout;
     layout.PresetIndex = 3;
     d.records.push_back({ZrdTag::LegacyLayout, SerializeZrdLegacyLayout(layout)});

@@ -226,7 +226,7 @@ QByteArray handMade(std::initializer_list<std::pair<qint32, QByteArray>> records
                     qint32 hpx = 275, float wmm = 91, float hmm = 55)
 {
     ZrdDocument doc;
-    doc.header = {wmm, hmm, wpx, hpx};
+    doc.header = {{{wmm, hmm}, wpx, hpx}};
     for (const auto &[tag, payload] : records)
         doc.records.push_back({tag, payload});
     return SerializeZrd(doc);

@@ -24,7 +24,7 @@ QByteArray stream(const char *className, int left)
 QByteArray header(float wmm = 91, float hmm = 55, qint32 wpx = 455, qint32 hpx = 275)
 {
     ZrdDocument d;
-    d.header = {wmm, hmm, wpx, hpx};
+    d.header = {{{wmm, hmm}, wpx, hpx}};
     return SerializeZrd(d);
 }
 
@@ -177,7 +177,7 @@ TEST(ZrdFile, TheHeadDecidesBeforeTheRestIsRead)
     }
     // Shorter than a head: as it is.
     EXPECT_EQ(ReadZrdFile(written(dir, QByteArray(18, '\0'))), QByteArray(18, '\0'));
-    EXPECT_TRUE(ZrdHeaderPlausible({{91, 55, MaxWorkSheetPx, MaxWorkSheetPx}}));
+    EXPECT_TRUE(ZrdHeaderPlausible({{{91, 55}, MaxWorkSheetPx, MaxWorkSheetPx}}));
 }
 
 TEST(ZrdFile, DevicesAndOversizedFilesAreRefused)

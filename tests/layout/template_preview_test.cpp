@@ -29,7 +29,7 @@ protected:
     static ZrdDocument sampleDocument(int widthPx = 455, int heightPx = 275)
     {
         ZrdDocument d;
-        d.header = {91.0f, 55.0f, widthPx, heightPx};
+        d.header = {{{91.0f, 55.0f}, widthPx, heightPx}};
         d.records.push_back({ZrdTag::Version, QByteArray("2.0j\0\0\0\0", 8)});
         d.records.push_back({ZrdTag::Layout, SerializeZrdLayout({})});
         d.records.push_back({ZrdTag::MeasureUnit, ZrdInt32(1)});
