@@ -3,6 +3,7 @@
 #pragma once
 
 #include "jpeg/jpeg_frame.h"
+#include "platform/file_io.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -23,9 +24,11 @@ struct PdfJpegPicture
 };
 
 // Every image of `pdf` that is the placeholder of a picture becomes that picture's JPEG file as a
-// DCTDecode image (its size and colours from the JPEG, no soft mask); the rest stays as it is. Throws
-// EPrinterError when the PDF cannot be read or written.
-QByteArray ReplacePdfPlaceholders(const QByteArray &pdf, const std::vector<PdfJpegPicture> &pictures);
+// DCTDecode image (its size and colours from the JPEG, no soft mask); the rest stays as it is. The new
+// PDF goes to `write` as it is made, so it is never held whole beside the pictures. Throws
+// EPrinterError when the PDF cannot be read or written; stops early when `write` fails.
+void ReplacePdfPlaceholders(const QByteArray &pdf, const std::vector<PdfJpegPicture> &pictures,
+                            const FileChunkSink &write);
 
 // The JPEG pictures of one painted sheet, each once however often it is drawn.
 class PdfJpegPictures

@@ -25,19 +25,23 @@ QByteArray placeholderSamples(int index)
     return samples;
 }
 
-// qpdf writes the PDF into a QByteArray, so the file is held once.
-class ByteArrayPipeline : public Pipeline
+// qpdf's output goes straight to the file. A failed write ends the writing (the sink knows why).
+struct OutputFailed
+{};
+
+class SinkPipeline : public Pipeline
 {
 public:
-    explicit ByteArrayPipeline(QByteArray &bytes) : Pipeline("velmora output", nullptr), bytes_(bytes) {}
+    explicit SinkPipeline(const FileChunkSink &write) : Pipeline("velmora output", nullptr), write_(write) {}
     void write(unsigned char const *data, size_t length) override
     {
-        bytes_.append(reinterpret_cast<const char *>(data), qsizetype(length));
+        if (!write_(reinterpret_cast<const char *>(data), qint64(length)))
+            throw OutputFailed{};
     }
     void finish() override {}
 
 private:
-    QByteArray &bytes_;
+    const FileChunkSink &write_;
 };
 
 QPDFObjectHandle colourSpace(JpegPassThrough::Colours colours)
@@ -119,7 +123,8 @@ QImage PdfPlaceholderImage(int index)
     return image;
 }
 
-QByteArray ReplacePdfPlaceholders(const QByteArray &pdf, const std::vector<PdfJpegPicture> &pictures)
+void ReplacePdfPlaceholders(const QByteArray &pdf, const std::vector<PdfJpegPicture> &pictures,
+                            const FileChunkSink &write)
 {
     try {
         QPDF document;
@@ -130,16 +135,15 @@ QByteArray ReplacePdfPlaceholders(const QByteArray &pdf, const std::vector<PdfJp
             if (index >= 0)
                 becomeJpeg(object, pictures[size_t(index)]);
         }
-        QByteArray out;
-        qint64 expected = pdf.size();
-        for (const PdfJpegPicture &picture : pictures)
-            expected += picture.file.size();
-        out.reserve(qsizetype(expected + 4096));
-        ByteArrayPipeline pipeline(out);
+        SinkPipeline pipeline(write);
         QPDFWriter writer(document);
         writer.setOutputPipeline(&pipeline);
+        // Qt's streams are copied as they are: decoding and compressing them again would only cost time
+        // and memory.
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.setCompressStreams(false);
         writer.write();
-        return out;
+    } catch (const OutputFailed &) {
     } catch (const std::exception &error) {
         throw EPrinterError(QStringLiteral("The printed PDF could not be completed: %1")
                                 .arg(QString::fromLocal8Bit(error.what())));

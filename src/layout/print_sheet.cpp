@@ -182,11 +182,18 @@ void printPdf(QPrinter &printer, const SheetToPrint &sheet, const PrintCheck &ch
     }
     printer.setOutputFileName(target);
 
-    QByteArray pdf = ReadWholeFile(partial.fileName(), std::numeric_limits<qint64>::max());
-    if (!jpegs.Pictures().empty())
-        pdf = ReplacePdfPlaceholders(pdf, jpegs.Pictures());
+    const QByteArray pdf = ReadWholeFile(partial.fileName(), std::numeric_limits<qint64>::max());
     QString error;
-    if (!WriteFileAtomically(target, pdf, &error))
+    const bool written = WriteFileAtomically(
+        target,
+        [&](const FileChunkSink &write) {
+            if (jpegs.Pictures().empty())
+                write(pdf.constData(), pdf.size());
+            else
+                ReplacePdfPlaceholders(pdf, jpegs.Pictures(), write);
+        },
+        &error);
+    if (!written)
         throw EFileError(error);
 }
 

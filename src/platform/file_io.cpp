@@ -118,6 +118,13 @@ FileSyncCall SetFileSyncCall(FileSyncCall call)
 
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
 {
+    return WriteFileAtomically(
+        path, [&bytes](const FileChunkSink &write) { write(bytes.constData(), bytes.size()); }, error);
+}
+
+bool WriteFileAtomically(const QString &path, const std::function<void(const FileChunkSink &)> &content,
+                         QString *error)
+{
     const auto fail = [error](const QString &why) {
         if (error)
             *error = why;
@@ -153,17 +160,31 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *
         ::unlink(tempName.constData());
         return fail(LoadStr(Str::FileWriteError).arg(path, why));
     };
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return abandon(systemError(errno));
-        if (n == 0)
-            return abandon(LoadStr(Str::WriteCutShort).arg(written).arg(bytes.size()));
-        written += n;
+    QString writeError; // the first failure; what comes after it is dropped
+    const FileChunkSink sink = [&](const char *data, qint64 size) {
+        qint64 written = 0;
+        while (writeError.isEmpty() && written < size) {
+            const ssize_t n = ::write(fd, data + written, size_t(size - written));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                writeError = systemError(errno);
+            else if (n == 0)
+                writeError = LoadStr(Str::WriteCutShort).arg(written).arg(size);
+            else
+                written += n;
+        }
+        return writeError.isEmpty();
+    };
+    try {
+        content(sink);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(tempName.constData());
+        throw;
     }
+    if (!writeError.isEmpty())
+        return abandon(writeError);
     // Only data known to be on the disk may replace the previous file.
     if (syncCall(fd) != 0)
         return abandon(systemError(errno));

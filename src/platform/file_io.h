@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // A regular file opened for reading. Opening never blocks (a FIFO, a device or a folder is refused at
 // once, as a file that cannot be opened), and a file larger than the limit is refused with its own
@@ -39,6 +40,14 @@ QByteArray ReadWholeFile(const QString &path, qint64 maxBytes = MaxDocumentFileB
 // needed. On failure returns false and, if `error` is given, says why; when the data could not be
 // synced the previous file is still there.
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// The same for content that is made while it is written, so that a large file is never held whole:
+// `content` hands its bytes to the sink piece by piece. The sink returns false once a write has failed
+// (the rest is then dropped and the call fails); an exception from `content` removes the temporary
+// file and passes on.
+using FileChunkSink = std::function<bool(const char *data, qint64 size)>;
+bool WriteFileAtomically(const QString &path, const std::function<void(const FileChunkSink &)> &content,
+                         QString *error = nullptr);
 
 // The call that syncs a written file and then its folder (fdatasync); tests put in one that fails.
 // Returns the call it replaces.

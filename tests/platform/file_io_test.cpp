@@ -220,3 +220,44 @@ TEST(SafeWriter, AWriteCutShortKeepsThePreviousFile)
     EXPECT_EQ(contents(path), "the previous contents");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"settings"});
 }
+
+TEST(SafeWriter, ContentWrittenInPiecesStopsAtTheFirstFailureOrExceptionAndKeepsThePreviousFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/sheet.pdf";
+    ASSERT_TRUE(WriteFileAtomically(path, [](const FileChunkSink &write) {
+        EXPECT_TRUE(write("first ", 6));
+        EXPECT_TRUE(write("", 0));
+        EXPECT_TRUE(write("second", 6));
+    }));
+    EXPECT_EQ(contents(path), "first second");
+
+    // Once a piece does not fit, the sink says so and takes nothing more.
+    QString error;
+    int refused = 0;
+    bool written = true;
+    {
+        const ScopedFileSizeLimit limit(16);
+        written = WriteFileAtomically(
+            path,
+            [&](const FileChunkSink &write) {
+                for (int i = 0; i < 10; ++i)
+                    refused += write("0123456789", 10) ? 0 : 1;
+            },
+            &error);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(refused, 9);
+    EXPECT_TRUE(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << error.toStdString();
+    EXPECT_EQ(contents(path), "first second");
+
+    // A maker that fails part way leaves neither a changed file nor a temporary one.
+    EXPECT_THROW(WriteFileAtomically(path,
+                                     [](const FileChunkSink &write) {
+                                         write("partial", 7);
+                                         throw EFileError(QStringLiteral("the maker failed"));
+                                     }),
+                 EFileError);
+    EXPECT_EQ(contents(path), "first second");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.pdf"});
+}
