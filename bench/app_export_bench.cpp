@@ -7,6 +7,7 @@
 // EmptyCardPeakMemory, the same program writing an empty card (what Qt and the fonts take).
 #include "app/export_png.h"
 #include "app/unit3.h"
+#include "child_run.h"
 #include "controls/LabelEx.h"
 #include "controls/image.h"
 #include "controls/qvshape.h"
@@ -24,11 +25,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <map>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -194,32 +191,11 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Runs the program in a child process and reports the child's peak resident memory in MiB; the child's
-// standard output and error are dropped.
+// The peak resident memory in MiB of the program run with `arguments`, or -1 when it failed.
 double childPeakMiB(const QStringList &arguments)
 {
-    const QByteArray program =
-        (QCoreApplication::applicationDirPath() + QStringLiteral("/../velmora")).toLocal8Bit();
-    std::vector<QByteArray> args{program};
-    for (const QString &a : arguments)
-        args.push_back(a.toLocal8Bit());
-    std::vector<char *> argv;
-    for (QByteArray &a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        std::freopen("/dev/null", "w", stdout);
-        std::freopen("/dev/null", "w", stderr);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        execv(program.constData(), argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return -1;
-    return double(usage.ru_maxrss) / 1024.0; // kilobytes
+    const ChildRun run = RunChild(VelmoraProgram(), arguments);
+    return run.status == 0 ? run.peakMiB : -1;
 }
 
 // Peak memory of `velmora --export-png` on the photo card at that resolution.
@@ -279,6 +255,8 @@ BENCHMARK(BM_EmptyCardPeakMemory)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> probe = RunChildProbe(argc, argv))
+        return *probe;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // --write-cards FOLDER: writes the measured documents there (photo.zrd, mixed10000.zrd) for a

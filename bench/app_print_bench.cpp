@@ -1,10 +1,11 @@
 // Printing a ten-up sheet into a PDF, the card on a 12-megapixel JPEG background with a few labels,
 // beside one full decode of that JPEG: in this process, and as the `velmora --print-pdf` process with
-// its peak memory (the child's maximum resident set, from wait4). The PDF carries the JPEG file as it
+// its peak memory (measured by a probe process, see child_run.h). The PDF carries the JPEG file as it
 // is, so targets: the print takes less than one decode, the PDF is at most the JPEG file plus 100 kB
 // (counter pdf_over_jpeg_kB), and the process's peak stays under 60 MiB.
 #include "app/print_pdf.h"
 #include "app/unit3.h"
+#include "child_run.h"
 #include "controls/LabelEx.h"
 #include "controls/image.h"
 #include "document/zrd_format.h"
@@ -12,15 +13,10 @@
 #include "photo_jpeg.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
-extern char **environ;
 
 namespace {
 
@@ -85,32 +81,18 @@ void BM_PrintPdfSheet(benchmark::State &state)
 // The whole `velmora --print-pdf` process: its wall time and its peak resident memory.
 void BM_PrintPdfProcess(benchmark::State &state)
 {
-    const QByteArray program =
-        (QCoreApplication::applicationDirPath() + QStringLiteral("/../velmora")).toLocal8Bit();
-    const QByteArray out = sheet().pdf.toLocal8Bit(), document = sheet().document.toLocal8Bit();
-    long peakKiB = 0;
+    double peakMiB = 0;
     for (auto _ : state) {
-        char *argv[] = {const_cast<char *>(program.constData()), const_cast<char *>("--print-pdf"),
-                        const_cast<char *>(out.constData()), const_cast<char *>(document.constData()),
-                        nullptr};
-        QElapsedTimer timer;
-        timer.start();
-        pid_t child = 0;
-        if (posix_spawn(&child, program.constData(), nullptr, nullptr, argv, environ) != 0) {
-            state.SkipWithError("cannot start velmora");
-            return;
-        }
-        int status = 0;
-        rusage usage{};
-        wait4(child, &status, 0, &usage);
-        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        const ChildRun run =
+            RunChild(VelmoraProgram(), {QStringLiteral("--print-pdf"), sheet().pdf, sheet().document});
+        if (run.status != 0) {
             state.SkipWithError("velmora --print-pdf failed");
             return;
         }
-        peakKiB = std::max(peakKiB, usage.ru_maxrss);
+        state.SetIterationTime(run.seconds);
+        peakMiB = std::max(peakMiB, run.peakMiB);
     }
-    state.counters["peak_MiB"] = double(peakKiB) / 1024;
+    state.counters["peak_MiB"] = peakMiB;
     state.counters["pdf_MB"] = double(QFileInfo(sheet().pdf).size()) / 1e6;
 }
 
@@ -122,6 +104,8 @@ BENCHMARK(BM_PrintPdfProcess)->Unit(benchmark::kMillisecond)->UseManualTime()->I
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> probe = RunChildProbe(argc, argv))
+        return *probe;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
