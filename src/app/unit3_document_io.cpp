@@ -119,10 +119,12 @@ int TForm3::LoadDocument(const QString &path)
 
 void TForm3::loadRecords(const ZrdDocument &document)
 {
+    // Every new control posts a polish request. They are delivered as soon as they are posted, so the
+    // queue stays short: each control destroyed with the old worksheet, and each attached to the
+    // shown one, searches the whole queue, and in a batch run no event loop empties it.
     auto loaded = readRecords(document);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
     adoptDocument(*loaded);
-    // Every new control posts a polish request; delivered now, they do not pile up in a batch run,
-    // where no event loop takes them and each control's destruction would search the whole queue.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
 }
 
