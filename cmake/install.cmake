@@ -47,6 +47,7 @@ endforeach()
 add_custom_target(velmora_package_docs ALL DEPENDS ${velmora_gzipped})
 
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS velmora_pdfjpeg LIBRARY DESTINATION ${VELMORA_INSTALL_MODULEDIR})
 install(FILES ${CMAKE_BINARY_DIR}/msetpage.txt ${CMAKE_BINARY_DIR}/tarsk.hlp DESTINATION ${VELMORA_INSTALL_DATADIR})
 # The build's own markers (.keep, .written, .drawn) stay behind.
 foreach(folder Template CPhrase bkimages)

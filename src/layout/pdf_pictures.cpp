@@ -23,6 +23,8 @@ int PdfJpegPictures::indexOf(const TGraphic &graphic)
     // broken picture (refused in batch runs), instead of reaching the PDF for its reader to stumble on.
     if (image && !JpegStructureComplete(file))
         image.reset();
+    if (image && !PdfJpegModuleAvailable())
+        image.reset();
     if (image) {
         for (size_t i = 0; i < pictures_.size() && index < 0; ++i)
             if (pictures_[i].file == file)

@@ -30,6 +30,10 @@ struct PdfJpegPicture
 void ReplacePdfPlaceholders(const QByteArray &pdf, const std::vector<PdfJpegPicture> &pictures,
                             const FileChunkSink &write);
 
+// Whether the PDF module that carries JPEG files could be loaded. Without it (a damaged installation)
+// JPEG pictures go into a PDF the decoding way, as other pictures do.
+bool PdfJpegModuleAvailable();
+
 // The JPEG pictures of one painted sheet, each once however often it is drawn.
 class PdfJpegPictures
 {

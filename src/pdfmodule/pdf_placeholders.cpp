@@ -1,9 +1,7 @@
-// Placeholders for JPEG pictures in a PDF and their replacement by the JPEG files, through qpdf.
+// The PDF module: the placeholders of JPEG pictures in a PDF replaced by the JPEG files, through qpdf.
 // Debian 12's qpdf headers do not compile as C++20 with clang 14 (JSON.hh destroys a vector of its own
-// still incomplete class), so this file alone is built as C++17 and is the only one to include them.
-#include "layout/pdf_pictures.h"
-
-#include "platform/errors.h"
+// still incomplete class), so this file is built as C++17 and is the program's only one to include them.
+#include "layout/pdf_placeholder_module.h"
 
 #include <exception>
 #include <qpdf/Pipeline.hh>
@@ -12,18 +10,6 @@
 #include <qpdf/QPDFWriter.hh>
 
 namespace {
-
-constexpr int PlaceholderWidth = 8, PlaceholderHeight = 2;
-
-// The placeholder's samples as a PDF holds them: RGB, row by row.
-QByteArray placeholderSamples(int index)
-{
-    QByteArray samples("Velmora JPEG picture placeholder #");
-    for (int shift = 24; shift >= 0; shift -= 8)
-        samples.append(char((index >> shift) & 0xFF));
-    samples.append(PlaceholderWidth * PlaceholderHeight * 3 - samples.size(), char(0x5A));
-    return samples;
-}
 
 // qpdf's output goes straight to the file. A failed write ends the writing (the sink knows why).
 struct OutputFailed
@@ -64,14 +50,14 @@ int placeholderIndex(QPDFObjectHandle stream, int count)
         return -1;
     QPDFObjectHandle dict = stream.getDict();
     QPDFObjectHandle width = dict.getKey("/Width"), height = dict.getKey("/Height");
-    if (!width.isInteger() || width.getIntValue() != PlaceholderWidth || !height.isInteger() ||
-        height.getIntValue() != PlaceholderHeight)
+    if (!width.isInteger() || width.getIntValue() != PdfPlaceholderWidth || !height.isInteger() ||
+        height.getIntValue() != PdfPlaceholderHeight)
         return -1;
     const std::shared_ptr<Buffer> data = stream.getStreamData(qpdf_dl_generalized);
     const QByteArray samples = QByteArray::fromRawData(reinterpret_cast<const char *>(data->getBuffer()),
                                                        qsizetype(data->getSize()));
     for (int i = 0; i < count; ++i)
-        if (samples == placeholderSamples(i))
+        if (samples == PdfPlaceholderSamples(i))
             return i;
     return -1;
 }
@@ -113,29 +99,18 @@ void becomeJpeg(QPDFObjectHandle stream, const PdfJpegPicture &picture)
 
 } // namespace
 
-QImage PdfPlaceholderImage(int index)
-{
-    const QByteArray samples = placeholderSamples(index);
-    QImage image(PlaceholderWidth, PlaceholderHeight, QImage::Format_RGB32);
-    for (int i = 0; i < PlaceholderWidth * PlaceholderHeight; ++i)
-        image.setPixel(i % PlaceholderWidth, i / PlaceholderWidth,
-                       qRgb(uchar(samples[3 * i]), uchar(samples[3 * i + 1]), uchar(samples[3 * i + 2])));
-    return image;
-}
-
-void ReplacePdfPlaceholders(const QByteArray &pdf, const std::vector<PdfJpegPicture> &pictures,
-                            const FileChunkSink &write)
+extern "C" Q_DECL_EXPORT bool VelmoraReplacePdfPlaceholders(PdfPlaceholderJob &job)
 {
     try {
         QPDF document;
         document.setSuppressWarnings(true);
-        document.processMemoryFile("printed sheet", pdf.constData(), size_t(pdf.size()));
+        document.processMemoryFile("printed sheet", job.pdf.constData(), size_t(job.pdf.size()));
         for (QPDFObjectHandle &object : document.getAllObjects()) {
-            const int index = placeholderIndex(object, int(pictures.size()));
+            const int index = placeholderIndex(object, int(job.pictures.size()));
             if (index >= 0)
-                becomeJpeg(object, pictures[size_t(index)]);
+                becomeJpeg(object, job.pictures[size_t(index)]);
         }
-        SinkPipeline pipeline(write);
+        SinkPipeline pipeline(job.write);
         QPDFWriter writer(document);
         writer.setOutputPipeline(&pipeline);
         // Qt's streams are copied as they are: decoding and compressing them again would only cost time
@@ -144,8 +119,10 @@ void ReplacePdfPlaceholders(const QByteArray &pdf, const std::vector<PdfJpegPict
         writer.setCompressStreams(false);
         writer.write();
     } catch (const OutputFailed &) {
+        // The sink keeps why, and its owner tells it.
     } catch (const std::exception &error) {
-        throw EPrinterError(QStringLiteral("The printed PDF could not be completed: %1")
-                                .arg(QString::fromLocal8Bit(error.what())));
+        job.error = QString::fromLocal8Bit(error.what());
+        return false;
     }
+    return true;
 }
