@@ -123,11 +123,12 @@ public:
         waited.start();
         while (!QFileInfo::exists(socket)) {
             if (server.state() != QProcess::Running || waited.elapsed() > 20000)
-                return fail(QStringLiteral("cupsd did not open its socket (%1): %2\n%3")
-                                .arg(server.state() == QProcess::Running
-                                         ? QStringLiteral("still running")
-                                         : QStringLiteral("exit status %1").arg(server.exitCode()),
-                                     QString::fromLocal8Bit(server.readAll().right(4000)), log()));
+                return fail(
+                    QStringLiteral("cupsd did not open its socket (%1): %2\n%3")
+                        .arg(server.state() == QProcess::Running
+                                 ? QStringLiteral("still running: ") + whereItWaits(server.processId())
+                                 : QStringLiteral("exit status %1").arg(server.exitCode()),
+                             QString::fromLocal8Bit(server.readAll().right(4000)), log()));
             QThread::msleep(100);
         }
         QProcess lpadmin;
@@ -147,6 +148,31 @@ public:
                 server.kill();
             server.waitForFinished(5000);
         }
+    }
+
+    // What a process that hangs and the processes it started are doing: name, state, the kernel
+    // function they wait in and the system call they are in.
+    static QString whereItWaits(qint64 pid)
+    {
+        const auto read = [](qint64 id, const QString &what) {
+            QFile file(QStringLiteral("/proc/%1/%2").arg(id).arg(what));
+            return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()).trimmed()
+                                                  : QString();
+        };
+        QString report;
+        QList<qint64> pending{pid};
+        while (!pending.isEmpty()) {
+            const qint64 id = pending.takeFirst();
+            const QString state = read(id, QStringLiteral("stat")).section(u' ', 2, 2);
+            report += QStringLiteral("[%1 %2 %3 wchan=%4 syscall=%5] ")
+                          .arg(id)
+                          .arg(read(id, QStringLiteral("comm")), state, read(id, QStringLiteral("wchan")),
+                               read(id, QStringLiteral("syscall")).section(u' ', 0, 1));
+            for (const QString &child :
+                 read(id, QStringLiteral("task/%1/children").arg(id)).split(u' ', Qt::SkipEmptyParts))
+                pending.append(child.toLongLong());
+        }
+        return report;
     }
 
     QString log() const
