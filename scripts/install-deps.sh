@@ -44,6 +44,7 @@ tests=(
   qpdf                # qpdf --check: the printing tests check the structure of the PDFs they print
   cups                # cupsd and lpadmin: the print queue test starts a CUPS server of its own
   printer-driver-cups-pdf # the PDF-writing queue that server prints to
+  mount               # mount --bind: that server's private /etc/cups (not in a minimal Debian root)
 )
 
 runtime=()

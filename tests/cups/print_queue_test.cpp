@@ -56,7 +56,7 @@ QString missingPrerequisite()
 {
     if (::geteuid() != 0)
         return QStringLiteral("it must run as root: cupsd runs the cups-pdf backend only as root");
-    for (const char *tool : {"cupsd", "lpadmin", "unshare", "pdftoppm"})
+    for (const char *tool : {"cupsd", "lpadmin", "unshare", "mount", "pdftoppm"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool),
                                            {"/usr/sbin", "/usr/bin", "/sbin", "/bin"})
                 .isEmpty())
@@ -129,7 +129,9 @@ public:
                                  ? QStringLiteral("still running: ") + whereItWaits(server.processId())
                                  : QStringLiteral("exit status %1").arg(server.exitCode()),
                              QString::fromLocal8Bit(server.readAll().right(4000)), log()));
-            QThread::msleep(100);
+            // Waiting on the process, not sleeping: without an event loop only this notices that it
+            // ended, and takes in what it wrote.
+            server.waitForFinished(100);
         }
         QProcess lpadmin;
         lpadmin.start(QStringLiteral("lpadmin"),
