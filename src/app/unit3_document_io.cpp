@@ -120,8 +120,8 @@ int TForm3::LoadDocument(const QString &path)
 void TForm3::loadRecords(const ZrdDocument &document)
 {
     // Every new control posts a polish request. They are delivered as soon as they are posted, so the
-    // queue stays short: each control destroyed with the old worksheet, and each attached to the
-    // shown one, searches the whole queue, and in a batch run no event loop empties it.
+    // queue stays short: each control destroyed with the old worksheet searches the whole queue, and
+    // in a batch run no event loop empties it.
     auto loaded = readRecords(document);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
     adoptDocument(*loaded);
@@ -199,12 +199,11 @@ std::unique_ptr<TForm3::LoadedDocument> TForm3::readRecords(const ZrdDocument &d
 void TForm3::adoptDocument(LoadedDocument &d)
 {
     Card() = d.header.Card();
-    RebuildWorkSheet(WorkSheetWidthPx, WorkSheetHeightPx, d.background.release(), d.grid.release());
+    RebuildWorkSheet(WorkSheetWidthPx, WorkSheetHeightPx, d.background.release(), d.grid.release(),
+                     d.objects);
     delete ColorDialog;
     ColorDialog = d.colorDialog.release();
     ColorDialog->setParent(this);
-    for (TGraphicControl *object : d.objects)
-        AttachCardObject(object);
     PageLayout = d.layout;
     LegacyLayoutLoaded = d.legacyLayoutLoaded;
     LoadedFileVersion = d.version;

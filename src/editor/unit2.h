@@ -16,6 +16,7 @@
 #include <QRect>
 #include <array>
 #include <optional>
+#include <span>
 
 class QComboBox;
 class QImage;
@@ -110,10 +111,11 @@ public:
 
     // Records one change to the card.
     void NoteModified();
-    // Discards the worksheet with everything on it and builds an empty one of the given size, with a
-    // new background picture and grid overlay unless they are handed in (a loaded document's).
-    void RebuildWorkSheet(int widthPx, int heightPx, TImage *background = nullptr,
-                          TGridShape *grid = nullptr);
+    // Discards the worksheet with everything on it and builds a new one of the given size, with a
+    // new background picture and grid overlay unless they are handed in (a loaded document's), and
+    // the objects handed in attached in their order, bottom first.
+    void RebuildWorkSheet(int widthPx, int heightPx, TImage *background = nullptr, TGridShape *grid = nullptr,
+                          std::span<TGraphicControl *const> objects = {});
     // Resets the tools and destroys the worksheet with everything on it; nothing keeps pointing into it.
     void DestroyWorkSheet();
     // The worksheet's background picture and grid overlay as a new worksheet has them.
@@ -254,6 +256,8 @@ protected:
     void showPopupFor(QWidget *object, QPoint globalPos);
 
 private:
+    // Attaches the objects to the new, hidden worksheet panel and shows it, repainted once.
+    void showWithObjects(QWidget *panel, std::span<TGraphicControl *const> objects);
     void createColorPalette();
     // Widens the font drop-down to its longest name.
     void fitFontListWidth();

@@ -8,6 +8,8 @@
 #include "platform/application.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QToolButton>
 
@@ -66,7 +68,8 @@ void TForm2::DestroyWorkSheet()
     PressedOnObject = false;
 }
 
-void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGridShape *grid)
+void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGridShape *grid,
+                              std::span<TGraphicControl *const> objects)
 {
     DestroyWorkSheet();
 
@@ -93,5 +96,21 @@ void TForm2::RebuildWorkSheet(int widthPx, int heightPx, TImage *background, TGr
     ColorDialog = new TColorDialog(this);
 
     ScrollBoxClient->setMinimumSize(widthPx + 20, heightPx + 20);
+    showWithObjects(panel, objects);
+}
+
+void TForm2::showWithObjects(QWidget *panel, std::span<TGraphicControl *const> objects)
+{
+    // Attached to a shown panel, every object would ask its parent to lay out again, and each ask
+    // searches Qt's whole event queue; shown, every object asks to be repainted on its own, and Qt
+    // clips each such repaint by all the siblings above it. Both grow with the square of the number
+    // of objects. So the objects go onto the hidden panel, their repaint requests are spent while
+    // the panel's updates are held, and the panel is repainted once, whole.
+    panel->hide(); // a new control shows itself
+    panel->setUpdatesEnabled(false);
+    const auto resumeUpdates = qScopeGuard([panel] { panel->setUpdatesEnabled(true); });
+    for (TGraphicControl *object : objects)
+        AttachCardObject(object);
     panel->show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
 }

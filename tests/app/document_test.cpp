@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -468,7 +469,28 @@ TEST_F(Documents, LoadedObjectsShowOnAShownWorksheet)
     for (QObject *child : form.DrawPanel->children()) {
         auto *widget = qobject_cast<QWidget *>(child);
         EXPECT_TRUE(widget->isVisible() && !widget->isHidden());
+        EXPECT_TRUE(widget->updatesEnabled());
     }
+
+    // What the window shows, not a fresh rendering: the worksheet must have been repainted with the
+    // loaded card, and must repaint when an object changes later.
+    const auto shownWorksheet = [&form] {
+        QCoreApplication::processEvents();
+        const QPoint at = form.DrawPanel->mapToGlobal(QPoint());
+        return form.screen()
+            ->grabWindow(0, at.x(), at.y(), form.DrawPanel->width(), form.DrawPanel->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const auto rendered = [&form] {
+        return form.DrawPanel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(shownWorksheet(), rendered());
+    auto *label = dynamic_cast<TLabelEx *>(form.ObjectList.at(5));
+    ASSERT_NE(label, nullptr);
+    label->Font().SetColor(0x0000FF);
+    label->SetCaption(QStringLiteral("変わった"));
+    EXPECT_EQ(shownWorksheet(), rendered());
 }
 
 } // namespace
