@@ -8,6 +8,8 @@
 #include "platform/application.h"
 #include "platform/broken_picture.h"
 #include "platform/config_paths.h"
+#include "platform/file_io.h"
+#include "platform/strings.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -33,12 +35,12 @@ int ExportPng(const QString &documentPath, const QString &outputPath, int dpi)
         QString error;
         // Qt quality 70 (a fast zlib level): on a 600-dpi photo card 348 ms and 4.31 MB against 1292 ms
         // and 3.95 MB at libpng's default, measured with bench/app_export_bench (BM_PngEncode600).
+        // The safe writer's message names the file and the cause already.
         if (!image.save(&buffer, "PNG", 70))
-            error = QStringLiteral("the image could not be encoded");
+            error = LoadStr(Str::FileWriteError).arg(outputPath, QString());
         else if (WriteFileAtomically(outputPath, png, &error))
             return true;
-        Application().MessageBox(QStringLiteral("Cannot write \"%1\": %2").arg(outputPath, error),
-                                 Application().Title, MB_OK);
+        Application().MessageBox(error, Application().Title, MB_OK);
         return false;
     });
 }

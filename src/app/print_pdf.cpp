@@ -6,12 +6,15 @@
 #include "layout/print_sheet.h"
 #include "platform/broken_picture.h"
 #include "platform/errors.h"
+#include "platform/file_io.h"
+#include "platform/strings.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <cerrno>
 
 namespace {
 
@@ -30,8 +33,7 @@ void printInto(const QString &outputPath, const TForm3 &form, const PrintOffset 
 {
     const QFileInfo target(outputPath);
     if (!target.absoluteDir().exists())
-        throw EFileError(QStringLiteral("Cannot write \"%1\": the folder %2 does not exist")
-                             .arg(outputPath, target.absolutePath()));
+        throw EFileError(LoadStr(Str::FileWriteError).arg(outputPath, SystemErrorText(ENOENT)));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setResolution(PrintPdfResolution);

@@ -13,12 +13,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-QString systemError(int code)
+QString SystemErrorText(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
 }
+
+namespace {
 
 QByteArray nativePath(const QString &path)
 {
@@ -46,12 +46,12 @@ FileReader::FileReader(const QString &path, qint64 maxBytes) : path_(path)
     // Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
     fd_ = ::open(nativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd_ < 0)
-        cannotOpen(path, systemError(errno));
+        cannotOpen(path, SystemErrorText(errno));
     struct stat info;
     if (::fstat(fd_, &info) != 0) {
         const int code = errno;
         ::close(fd_);
-        cannotOpen(path, systemError(code));
+        cannotOpen(path, SystemErrorText(code));
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd_);
@@ -90,7 +90,7 @@ void FileReader::ReadAppend(QByteArray &bytes, qint64 count)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw EFileError(LoadStr(Str::FileReadError).arg(path_, systemError(errno)));
+            throw EFileError(LoadStr(Str::FileReadError).arg(path_, SystemErrorText(errno)));
         if (n == 0)
             break; // the file became shorter since it was opened
         got += n;
@@ -151,7 +151,7 @@ bool WriteFileAtomically(const QString &path, const std::function<void(const Fil
             break;
     }
     if (fd < 0)
-        return fail(LoadStr(Str::FileCreateError).arg(path, systemError(errno)));
+        return fail(LoadStr(Str::FileCreateError).arg(path, SystemErrorText(errno)));
     if (replacing)
         ::fchmod(fd, old.st_mode & 07777);
 
@@ -168,7 +168,7 @@ bool WriteFileAtomically(const QString &path, const std::function<void(const Fil
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
-                writeError = systemError(errno);
+                writeError = SystemErrorText(errno);
             else if (n == 0)
                 writeError = LoadStr(Str::WriteCutShort).arg(written).arg(size);
             else
@@ -187,16 +187,16 @@ bool WriteFileAtomically(const QString &path, const std::function<void(const Fil
         return abandon(writeError);
     // Only data known to be on the disk may replace the previous file.
     if (syncCall(fd) != 0)
-        return abandon(systemError(errno));
+        return abandon(SystemErrorText(errno));
     if (::close(fd) != 0) {
         const int code = errno;
         ::unlink(tempName.constData());
-        return fail(LoadStr(Str::FileWriteError).arg(path, systemError(code)));
+        return fail(LoadStr(Str::FileWriteError).arg(path, SystemErrorText(code)));
     }
     if (::rename(tempName.constData(), finalName.constData()) != 0) {
         const int code = errno;
         ::unlink(tempName.constData());
-        return fail(LoadStr(Str::FileWriteError).arg(path, systemError(code)));
+        return fail(LoadStr(Str::FileWriteError).arg(path, SystemErrorText(code)));
     }
     // The rename itself is on the disk once the folder is.
     const int dir = ::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -205,7 +205,6 @@ bool WriteFileAtomically(const QString &path, const std::function<void(const Fil
     if (dir >= 0)
         ::close(dir);
     if (synced != 0)
-        return fail(QStringLiteral("Cannot write %1: the folder %2 could not be synced: %3")
-                        .arg(path, folder, systemError(code)));
+        return fail(LoadStr(Str::FolderSyncError).arg(path, folder, SystemErrorText(code)));
     return true;
 }

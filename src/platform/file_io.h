@@ -32,6 +32,9 @@ private:
     qint64 position_ = 0;
 };
 
+// The system's text for an errno value, as file messages give it for their cause.
+QString SystemErrorText(int code);
+
 // The whole file (a regular file of at most `maxBytes`); throws EFileError.
 QByteArray ReadWholeFile(const QString &path, qint64 maxBytes = MaxDocumentFileBytes);
 

@@ -103,6 +103,7 @@ constexpr int PictureName = 1168;
 constexpr int CatchPhraseName = 1169;
 constexpr int BackgroundPictureName = 1170;
 constexpr int PrintOffsetWriteFailed = 1171;
+constexpr int FolderSyncError = 1172;
 constexpr int JpegNoResize = 65520;
 constexpr int JpegError = 65521;
 constexpr int JpegFileDescription = 65522;

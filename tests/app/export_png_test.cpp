@@ -9,7 +9,9 @@
 #include "document/zrd_format.h"
 #include "platform/strings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -141,6 +143,25 @@ TEST(ExportPng, ADocumentThatCannotBeReadWritesNothing)
 }
 
 } // namespace
+
+TEST(ExportPng, AnOutputThatCannotBeWrittenIsReportedOnceAndLeavesNothing)
+{
+    QTemporaryDir dir;
+    const QString doc = dir.filePath(QStringLiteral("card.zrd"));
+    WriteSheetCard(doc);
+    const QString out = dir.filePath(QStringLiteral("in the way"));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("in the way/inside")));
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(ExportPng(doc, out, 127), 1);
+    const QString said = QString::fromUtf8(testing::internal::GetCapturedStderr());
+    // One line, the safe writer's own message, not wrapped in a second one.
+    const QString cannotWrite = LoadStr(Str::FileWriteError).arg(out, QString());
+    EXPECT_EQ(said.split(u'\n').filter(cannotWrite).size(), 1) << said.toStdString();
+    EXPECT_TRUE(said.contains(u'\n' + cannotWrite) || said.startsWith(cannotWrite)) << said.toStdString();
+    EXPECT_TRUE(QFileInfo(out).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("card.zrd")});
+}
 
 TEST(ExportPng, APictureThatCannotBeDrawnFailsTheExportAndIsNamed)
 {

@@ -2,12 +2,14 @@
 // text it keeps, the picture it embeds once, and the files it leaves when it fails.
 #include "app/print_pdf.h"
 #include "app/sheet_samples.h"
+#include "platform/file_io.h"
 #include "platform/strings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -140,8 +142,13 @@ TEST_F(PrintPdfTest, APictureThatCannotBeDrawnFailsThePrintAndLeavesNoFile)
 TEST_F(PrintPdfTest, FailuresLeaveNoFile)
 {
     WriteSheetCard(path(QStringLiteral("card.zrd")));
-    // A folder that does not exist is not made.
+    // A folder that does not exist is not made, and the message says so.
+    testing::internal::CaptureStderr();
     EXPECT_EQ(PrintPdf(path(QStringLiteral("card.zrd")), path(QStringLiteral("missing/sheet.pdf"))), 1);
+    const QString said = QString::fromUtf8(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(said.contains(
+        LoadStr(Str::FileWriteError).arg(path(QStringLiteral("missing/sheet.pdf")), SystemErrorText(ENOENT))))
+        << said.toStdString();
     EXPECT_FALSE(QDir(path(QStringLiteral("missing"))).exists());
 
     // A document that cannot be read leaves an earlier PDF as it was and no partial file.

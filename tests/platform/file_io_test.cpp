@@ -149,7 +149,7 @@ TEST(SafeWriter, TheFolderIsSyncedAfterTheRenameAndItsFailureReported)
     }
     // The rename was done; only whether it is on the disk is unknown, and that is said.
     EXPECT_EQ(contents(path), "newer");
-    EXPECT_TRUE(error.contains(dir.path())) << error.toStdString();
+    EXPECT_EQ(error, LoadStr(Str::FolderSyncError).arg(path, dir.path(), SystemErrorText(EIO)));
 }
 
 TEST(SafeWriter, AShortWriteNamesItsCauseAndKeepsPermissions)
