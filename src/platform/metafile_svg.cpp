@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 
 #include <emf2svg.h>
 #include <libwmf/api.h>
@@ -17,25 +19,37 @@ std::uint32_t le32(const QByteArray &b, int at)
            std::uint32_t(uchar(b[at + 2])) << 16 | std::uint32_t(uchar(b[at + 3])) << 24;
 }
 
-// The converter trusts the header's description (its length and offset) and reads past the buffer
-// when a damaged file points it outside; such a header is refused before the converter sees it.
-bool EmfHeaderDescriptionInside(const QByteArray &emf)
+// The converter reads the header's description whenever its offset is set, and trusts it: two UTF-16
+// strings of nDescription characters each (up to a terminator where that is 0), the second starting
+// after the first one's terminator wherever that is. So even a sound file with a long description is
+// read past its end. A description that does not start inside the header is refused; otherwise the
+// number of zero bytes that, put after the file, end every one of those reads.
+std::optional<qsizetype> EmfDescriptionPadding(const QByteArray &emf)
 {
     if (emf.size() < 68)
-        return false;
+        return std::nullopt;
     const std::uint64_t recordSize = le32(emf, 4), count = le32(emf, 60), offset = le32(emf, 64);
     if (recordSize > std::uint64_t(emf.size()))
-        return false;
-    return count == 0 || (offset >= 68 && offset + 2 * count <= recordSize);
+        return std::nullopt;
+    if (offset == 0)
+        return 0;
+    if ((count > 0 && offset < 68) || offset + 2 * count > recordSize)
+        return std::nullopt;
+    // The first terminator is found at the latest in the first 4 zeros (at either alignment), so the
+    // second string starts at most 4 bytes past the end; then 2 * count bytes, or up to a terminator.
+    return qsizetype(2 * count + 16);
 }
 
 } // namespace
 
 QByteArray EmfToSvg(const QByteArray &emf)
 {
-    if (!EmfHeaderDescriptionInside(emf))
+    const std::optional<qsizetype> padding = EmfDescriptionPadding(emf);
+    if (!padding)
         return {};
-    QByteArray input = emf; // the converter takes a writable buffer
+    // The converter takes a writable buffer; it is told the file's own size.
+    QByteArray input(emf.size() + *padding, '\0');
+    std::memcpy(input.data(), emf.constData(), std::size_t(emf.size()));
     char empty[] = "";
     generatorOptions options{};
     options.nameSpace = empty; // plain <svg> elements, no prefix
@@ -44,7 +58,7 @@ QByteArray EmfToSvg(const QByteArray &emf)
     options.emfplus = false;
     char *out = nullptr;
     std::size_t length = 0;
-    const int ok = emf2svg(input.data(), std::size_t(input.size()), &out, &length, &options);
+    const int ok = emf2svg(input.data(), std::size_t(emf.size()), &out, &length, &options);
     QByteArray svg;
     if (ok && out)
         svg = QByteArray(out, qsizetype(length));

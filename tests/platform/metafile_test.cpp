@@ -32,6 +32,20 @@ bool isRed(QRgb c)
 
 constexpr QRgb PlaceholderFill = 0xFFD8D8D8;
 
+// The sample EMF with `text` (UTF-16) put at the end of its header, and the header's description
+// count and offset set as given.
+QByteArray emfWithDescription(const QString &text, std::uint32_t count, std::uint32_t offset)
+{
+    QByteArray emf = SampleEmf();
+    const QByteArray description(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    emf.insert(108, description);
+    qToLittleEndian<std::uint32_t>(std::uint32_t(108 + description.size()), emf.data() + 4);
+    qToLittleEndian<std::uint32_t>(std::uint32_t(emf.size()), emf.data() + 48);
+    qToLittleEndian<std::uint32_t>(count, emf.data() + 60);
+    qToLittleEndian<std::uint32_t>(offset, emf.data() + 64);
+    return emf;
+}
+
 } // namespace
 
 TEST(Metafile, EmfSizeFromTheFrameAtScreenResolution)
@@ -171,6 +185,31 @@ TEST(Metafile, GarbageIsRefusedAndDamagedRecordsDrawAPlaceholder)
         // Kept byte for byte all the same.
         EXPECT_EQ(broken.FileBytes(), damaged);
         EXPECT_EQ(broken.WriteData().mid(4), damaged);
+    }
+}
+
+TEST(Metafile, TheHeadersDescriptionIsReadInsideTheFileOnly)
+{
+    // Application name and title, counted or (0) read up to their terminators; the long one ends
+    // nearer the end of the file than its length, as the converter reads the title.
+    const QString shortOne = QStringLiteral("App") + QChar(0) + QStringLiteral("Ti") + QChar(0) + QChar(0);
+    const QString longOne = QString(50, u'A') + QChar(0) + u'T' + QChar(0) + QChar(0);
+    for (const QByteArray &sound :
+         {emfWithDescription(shortOne, std::uint32_t(shortOne.size()), 108),
+          emfWithDescription(shortOne, 0, 108), emfWithDescription(longOne, 0, 108)}) {
+        const TMetafile emf = loaded(sound);
+        EXPECT_TRUE(emf.Drawable());
+        EXPECT_TRUE(isRed(drawn(emf, QSize(100, 50), QRect(0, 0, 100, 50)).pixel(35, 25)));
+    }
+    // Pointing at the end of the file or past the header: refused, drawn as a placeholder.
+    const auto count = std::uint32_t(longOne.size());
+    const auto end = std::uint32_t(emfWithDescription(longOne, 0, 0).size());
+    for (const QByteArray &damaged :
+         {emfWithDescription(longOne, 0, end), emfWithDescription(longOne, 0, 0xFFFFFFF0),
+          emfWithDescription(longOne, count + 1, 108), emfWithDescription(longOne, 0x80000000, 108)}) {
+        const TMetafile broken = loaded(damaged);
+        EXPECT_FALSE(broken.Drawable());
+        EXPECT_EQ(drawn(broken, QSize(60, 40), QRect(0, 0, 60, 40)).pixel(30, 10), PlaceholderFill);
     }
 }
 
