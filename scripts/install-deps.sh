@@ -19,6 +19,7 @@ build=(
   qt6-svg-dev         # Qt Svg headers (metafiles are drawn through SVG)
   libjpeg62-turbo-dev # libjpeg headers
   libemf2svg-dev      # EMF renderer
+  libuemf-dev         # checks EMF records before the renderer trusts them
   libwmf-dev          # WMF renderer
   libexpat1-dev       # libwmf's link line asks for -lexpat
   libfontconfig-dev   # the font list's Japanese family names come from fontconfig

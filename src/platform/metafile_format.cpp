@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include <uemf_safe.h>
+
 namespace {
 
 constexpr std::uint32_t EmrHeader = 1;
@@ -120,6 +122,10 @@ bool MetafileRecordsIntact(const QByteArray &bytes, const MetafileHeader &header
         for (qint64 at = 0; at + 8 <= limit;) {
             const std::uint32_t type = f.u32(at), size = f.u32(at + 4);
             if (size < 8 || size % 4 != 0 || at + size > limit)
+                return false;
+            // The converter also trusts the offsets and counts inside a record (where a blend's
+            // bitmap is, how many points a polygon has); libuemf checks them against its size.
+            if (!U_emf_record_safe(bytes.constData() + at))
                 return false;
             if (type == EmrEof)
                 return true;
