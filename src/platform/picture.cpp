@@ -6,6 +6,7 @@
 #include "platform/strings.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include <climits>
 #include <cstdlib>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -48,10 +50,45 @@ QSize bmpClaimedSize(const QByteArray &bytes)
     return {ReadInt32(p + 18), int(std::min<qint64>(height, INT_MAX))};
 }
 
-// The picture in `bytes`, its pixels charged to the document's budget (refused with EInvalidGraphic
-// when they do not fit); a null image when the bytes are not one.
-QImage decodeImage(const QByteArray &bytes, const char *format, PixelChargeHandle &charge)
+// A decoded picture file, shared by every graphic holding the same file: an undo step and a pasted copy
+// read the card's pictures again while the card still holds them, and without sharing a picture of more
+// than half the budget would be refused the second time (and its pixels held twice).
+struct SharedDecode
 {
+    QByteArray key;
+    QImage image;
+    PixelChargeHandle charge;
+    ~SharedDecode();
+};
+
+// By the format and a digest of the file, so a file read again from a new buffer is found too. Never
+// destroyed: graphics held by static objects may go after it at exit.
+std::unordered_map<QByteArray, std::weak_ptr<const SharedDecode>> &sharedDecodes()
+{
+    static auto *decodes = new std::unordered_map<QByteArray, std::weak_ptr<const SharedDecode>>;
+    return *decodes;
+}
+
+SharedDecode::~SharedDecode()
+{
+    sharedDecodes().erase(key);
+}
+
+// The picture in `bytes` in the pixel format `want` (as decoded when invalid), its pixels charged to
+// the document's budget (refused with EInvalidGraphic when they do not fit); a null image when the
+// bytes are not one. `charge` holds the shared decode.
+QImage decodeImage(const QByteArray &bytes, const char *format, PixelChargeHandle &charge,
+                   QImage::Format want = QImage::Format_Invalid)
+{
+    const QByteArray key =
+        QByteArray(format) + ':' + QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256);
+    auto &decodes = sharedDecodes();
+    if (const auto found = decodes.find(key); found != decodes.end())
+        if (const auto held = found->second.lock()) {
+            charge = PixelChargeHandle(held, held->charge.get());
+            return held->image;
+        }
+
     const auto tooLarge = [](QSize size) {
         return EInvalidGraphic(LoadStr(Str::PictureTooLarge).arg(size.width()).arg(size.height()));
     };
@@ -69,9 +106,17 @@ QImage decodeImage(const QByteArray &bytes, const char *format, PixelChargeHandl
     QImage image = reader.read();
     if (image.isNull())
         return image;
-    charge = ChargePixelBudget(image.sizeInBytes());
-    if (!charge)
+    if (want != QImage::Format_Invalid)
+        image.convertTo(want);
+    PixelChargeHandle own = ChargePixelBudget(image.sizeInBytes());
+    if (!own)
         throw tooLarge(image.size());
+    const auto held = std::make_shared<SharedDecode>();
+    held->key = key;
+    held->image = image;
+    held->charge = std::move(own);
+    decodes[key] = held;
+    charge = PixelChargeHandle(held, held->charge.get());
     return image;
 }
 
@@ -345,10 +390,12 @@ void TPngImage::LoadFromBytes(const QByteArray &fileBytes)
 {
     static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
     PixelChargeHandle charge;
-    QImage image = fileBytes.startsWith(signature) ? decodeImage(fileBytes, "png", charge) : QImage();
+    QImage image = fileBytes.startsWith(signature)
+                       ? decodeImage(fileBytes, "png", charge, QImage::Format_ARGB32_Premultiplied)
+                       : QImage();
     if (image.isNull())
         throw EInvalidGraphic(LoadStr(Str::InvalidPng));
-    image_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image_ = image;
     bytes_ = fileBytes;
     charge_ = std::move(charge);
 }

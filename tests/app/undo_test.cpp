@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
@@ -48,18 +49,24 @@ public:
         label->SetCaption(QStringLiteral("名刺"));
         label->SetBounds(200, 100, 60, 20);
         form->AttachCardObject(label);
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QFile bmp(dir.filePath(QStringLiteral("red.bmp")));
-        ASSERT_TRUE(bmp.open(QIODevice::WriteOnly));
-        bmp.write(EncodedImage(image, "BMP"));
-        bmp.close();
+        writePicture(QStringLiteral("red.bmp"), Qt::red, {40, 30});
         const QString base = dir.filePath(QStringLiteral("base.zrd"));
         ASSERT_EQ(form->SaveDocument(base), 0);
         ASSERT_EQ(form->LoadDocument(base), 0);
         form->DocumentOpen = true;
     }
 
+    // A picture file of one colour in the test's folder, in the format its extension names.
+    QString writePicture(const QString &name, QColor colour, QSize size)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(EncodedImage(image, QFileInfo(name).suffix().toUpper().toLatin1().constData()));
+        return path;
+    }
     TQVShape *shape(int i) { return static_cast<TQVShape *>(form->ObjectList[i]); }
     TLabelEx *label() { return static_cast<TLabelEx *>(form->ObjectList[2]); }
     // Selects an object as a click on it does.
@@ -347,6 +354,23 @@ TEST_F(Undo, CtrlZWhileTypingUndoesTheTextNotTheCard)
     form->EditUndo->trigger();
     EXPECT_FALSE(form->TextEditOpen);
     EXPECT_EQ(static_cast<TQVShape *>(form->ObjectList[0])->Pen().Width(), 1);
+}
+
+TEST_F(Undo, ACardWithAPictureOfMoreThanHalfThePixelBudgetIsUndone)
+{
+    // Restoring reads the card again while the card still holds its pictures.
+    modal->answerFile(writePicture(QStringLiteral("large.png"), Qt::darkCyan, {5200, 5000}));
+    form->PressPoint = {300, 40};
+    form->PlacePicture(0);
+    form->FlushUndoStep();
+    const QByteArray before = bytes();
+
+    select(label());
+    form->BackClick();
+    form->FlushUndoStep();
+    form->EditUndoClick();
+    EXPECT_EQ(bytes(), before);
+    EXPECT_TRUE(form->History().CanRedo());
 }
 
 TEST_F(Undo, OpenNewAndClearStartAnEmptyHistory)

@@ -75,3 +75,47 @@ TEST(PixelBudget, BitmapsClaimingMoreThanTheBudgetAreRefusedBeforeDecoding)
     }
     EXPECT_EQ(PixelBudgetInUse(), 0);
 }
+
+TEST(PixelBudget, TheSamePictureFileReadAgainSharesItsPixelsAndItsCharge)
+{
+    // More than half the budget: an undo step or a pasted copy reads it again while the card holds it.
+    QImage large(5200, 5000, QImage::Format_Grayscale8);
+    large.fill(200);
+    const QByteArray file = EncodedImage(large, "PNG");
+    const qint64 converted = PixelBytes(5200, 5000);
+    ASSERT_GT(converted, DocumentPixelBudgetBytes / 2);
+    {
+        TPngImage first;
+        first.LoadFromBytes(file);
+        EXPECT_EQ(PixelBudgetInUse(), converted);
+        TPngImage again;
+        again.LoadFromBytes(QByteArray(file.constData(), file.size())); // a buffer of its own
+        EXPECT_EQ(PixelBudgetInUse(), converted);
+        EXPECT_EQ(again.ToImage().constBits(), first.ToImage().constBits());
+        EXPECT_EQ(again.ToImage().format(), QImage::Format_ARGB32_Premultiplied);
+
+        // Another file of the same size is another picture, and there is no room for it.
+        QImage other = large;
+        other.setPixel(0, 0, 7);
+        TPngImage third;
+        EXPECT_THROW(third.LoadFromBytes(EncodedImage(other, "PNG")), EInvalidGraphic);
+        EXPECT_TRUE(third.Empty());
+
+        // The pixels stay while any holder is left.
+        first = TPngImage();
+        EXPECT_EQ(PixelBudgetInUse(), converted);
+        EXPECT_EQ(again.Width(), 5200);
+    }
+    EXPECT_EQ(PixelBudgetInUse(), 0);
+
+    // Files that differ decode apart, however small and alike.
+    QImage red(3, 3, QImage::Format_RGB32), blue(3, 3, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    blue.fill(Qt::blue);
+    TBitmap redBitmap, blueBitmap;
+    redBitmap.LoadFromBytes(EncodedImage(red, "BMP"));
+    blueBitmap.LoadFromBytes(EncodedImage(blue, "BMP"));
+    EXPECT_EQ(redBitmap.ToImage().pixel(1, 1), QColor(Qt::red).rgb());
+    EXPECT_EQ(blueBitmap.ToImage().pixel(1, 1), QColor(Qt::blue).rgb());
+    EXPECT_EQ(PixelBudgetInUse(), 2 * redBitmap.ToImage().sizeInBytes());
+}
