@@ -15,6 +15,8 @@ namespace {
 
 constexpr std::uint32_t EmrHeader = 1;
 constexpr std::uint32_t EmrEof = 14;
+// The last record type the format defines (CREATECOLORSPACEW).
+constexpr std::uint32_t EmrLastType = 122;
 constexpr std::uint32_t EmfSignature = 0x464D4520; // " EMF"
 constexpr int EmfHeaderSize = 88;
 constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7;
@@ -124,8 +126,11 @@ bool MetafileRecordsIntact(const QByteArray &bytes, const MetafileHeader &header
             if (size < 8 || size % 4 != 0 || at + size > limit)
                 return false;
             // The converter also trusts the offsets and counts inside a record (where a blend's
-            // bitmap is, how many points a polygon has); libuemf checks them against its size.
-            if (!U_emf_record_safe(bytes.constData() + at))
+            // bitmap is, how many points a polygon has); libuemf checks them against its size. Types
+            // beyond the known ones are skipped by both: libuemf would only check the size again,
+            // and say so on standard error for each record.
+            const bool known = type >= 1 && type <= EmrLastType;
+            if (known && !U_emf_record_safe(bytes.constData() + at))
                 return false;
             if (type == EmrEof)
                 return true;

@@ -162,8 +162,13 @@ TEST(Metafile, EmptyAndBadStoredData)
 
 TEST(Metafile, GarbageIsRefusedAndDamagedRecordsDrawAPlaceholder)
 {
-    for (const QByteArray &good : {SampleEmf(), SampleWmf()})
+    // A record of a type beyond the known ones is skipped when drawn, and passes quietly.
+    QByteArray unknownType = SampleEmf();
+    qToLittleEndian<std::uint32_t>(300, unknownType.data() + 108);
+    testing::internal::CaptureStderr();
+    for (const QByteArray &good : {SampleEmf(), SampleWmf(), unknownType})
         EXPECT_TRUE(MetafileRecordsIntact(good, *ParseMetafileHeader(good)));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     TMetafile m;
     EXPECT_THROW(m.LoadFromBytes(QByteArray(300, 'x')), EInvalidGraphic);
     EXPECT_THROW(m.LoadFromBytes(SampleEmf().left(60)), EInvalidGraphic);
